@@ -1,0 +1,30 @@
+// A viewport stand-in for tests: counts render requests and keeps the sorted list of its
+// 3D children, as the real viewport does on every add and remove.
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "scene/Control3D.h"
+#include "scene/FmxObject.h"
+#include "scene/Viewport3DLink.h"
+
+namespace scene::testing {
+
+class TFakeViewport : public TFmxObject, public IViewport3D {
+ public:
+  int RenderRequests = 0;
+  std::vector<TLight*> Lights;
+  std::vector<TControl3D*> RenderingList;
+
+  void NeedRender() override { ++RenderRequests; }
+  void AddLight(TLight* light) override { Lights.push_back(light); }
+  void RemoveLight(TLight* light) override { std::erase(Lights, light); }
+  TContext3D* Context() const override { return nullptr; }
+
+ protected:
+  void ChildAdded(TFmxObject*) override { BuildRenderingList(*this, nullptr, RenderingList); }
+  void ChildRemoved(TFmxObject*) override { BuildRenderingList(*this, nullptr, RenderingList); }
+};
+
+}  // namespace scene::testing
