@@ -1,0 +1,116 @@
+#include "ui/Control.h"
+
+#include "ui/Form.h"
+
+namespace ui {
+
+void TControl::SetPosition(TPointF p) {
+  if (p == FPosition) return;
+  Repaint();
+  FPosition = p;
+  Repaint();
+}
+
+void TControl::SetSize(float width, float height) {
+  if (width == FWidth && height == FHeight) return;
+  Repaint();
+  FWidth = width;
+  FHeight = height;
+  Resized();
+  Realign();
+  Repaint();
+}
+
+void TControl::SetBounds(float x, float y, float width, float height) {
+  SetPosition({x, y});
+  SetSize(width, height);
+}
+
+void TControl::SetAlign(TAlignLayout align) {
+  if (align == FAlign) return;
+  FAlign = align;
+  if (TControl* parent = ParentControl())
+    parent->Realign();
+  else if (TCustomForm* form = Form())
+    form->ClientResized(form->ClientAreaWidth(), form->ClientAreaHeight());
+}
+
+void TControl::SetVisible(bool v) {
+  if (v == FVisible) return;
+  FVisible = v;
+  if (FVisible)
+    Repaint();
+  else if (TCustomForm* form = Form())
+    form->Invalidate(AbsoluteRect());
+}
+
+void TControl::SetEnabled(bool v) {
+  if (v == FEnabled) return;
+  FEnabled = v;
+  Repaint();
+}
+
+void TControl::SetOpacity(float v) {
+  if (v == FOpacity) return;
+  FOpacity = v;
+  Repaint();
+}
+
+float TControl::AbsoluteOpacity() const {
+  const TControl* parent = ParentControl();
+  return parent ? FOpacity * parent->AbsoluteOpacity() : FOpacity;
+}
+
+TControl* TControl::ParentControl() const {
+  return dynamic_cast<TControl*>(Parent());
+}
+
+TCustomForm* TControl::Form() const {
+  for (scene::TFmxObject* o = Parent(); o; o = o->Parent())
+    if (auto* form = dynamic_cast<TCustomForm*>(o)) return form;
+  return nullptr;
+}
+
+TRectF TControl::AbsoluteRect() const {
+  float x = FPosition.X, y = FPosition.Y;
+  for (const TControl* p = ParentControl(); p; p = p->ParentControl()) {
+    x += p->FPosition.X;
+    y += p->FPosition.Y;
+  }
+  return {x, y, x + FWidth, y + FHeight};
+}
+
+void TControl::Repaint() {
+  if (!FVisible || IsDestroying()) return;
+  if (TCustomForm* form = Form()) form->Invalidate(AbsoluteRect());
+}
+
+void AlignControls(scene::TFmxObject& owner, float width, float height) {
+  float top = 0;
+  for (scene::TFmxObject* child : owner.Children()) {
+    auto* c = dynamic_cast<TControl*>(child);
+    if (!c || !c->Visible()) continue;
+    switch (c->Align()) {
+      case TAlignLayout::None:
+        break;
+      case TAlignLayout::Top:
+        c->SetBounds(0, top, width, c->Height());
+        top += c->Height();
+        break;
+      case TAlignLayout::Client:
+      case TAlignLayout::Contents:
+        c->SetBounds(0, 0, width, height);
+        break;
+    }
+  }
+}
+
+void TControl::Realign() {
+  AlignControls(*this, FWidth, FHeight);
+}
+
+void TControl::ChildAdded(scene::TFmxObject* child) {
+  if (dynamic_cast<TControl*>(child)) Realign();
+}
+
+}  // namespace ui

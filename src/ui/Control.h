@@ -1,0 +1,71 @@
+// A 2D control of a window: a rectangle in its parent with alignment, visibility and opacity.
+//
+// Controls live in the same object tree as 3D objects; a control's children that are
+// controls are laid out and painted inside it. Position is relative to the parent's top-left,
+// in window units.
+#pragma once
+
+#include "scene/FmxObject.h"
+#include "ui/PointF.h"
+
+namespace ui {
+
+class TCustomForm;
+
+enum class TAlignLayout { None, Client, Top, Contents };
+
+class TControl : public scene::TFmxObject {
+ public:
+  TPointF Position() const { return FPosition; }
+  void SetPosition(TPointF p);
+  float Width() const { return FWidth; }
+  float Height() const { return FHeight; }
+  void SetSize(float width, float height);
+  void SetBounds(float x, float y, float width, float height);
+
+  TAlignLayout Align() const { return FAlign; }
+  void SetAlign(TAlignLayout align);
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v);
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool v);
+  bool HitTest() const { return FHitTest; }
+  void SetHitTest(bool v) { FHitTest = v; }
+  float Opacity() const { return FOpacity; }
+  void SetOpacity(float v);
+  // Opacity times the parent control's absolute opacity.
+  float AbsoluteOpacity() const;
+
+  TRectF LocalRect() const { return {0, 0, FWidth, FHeight}; }
+  // The control's rectangle in the window's client area.
+  TRectF AbsoluteRect() const;
+  TControl* ParentControl() const;
+  TCustomForm* Form() const;
+
+  // Asks the window to paint this control's area again at its next paint.
+  void Repaint();
+  // Lays out the aligned children after this control's size changed.
+  virtual void Realign();
+
+  bool IsVisualObject() const override { return true; }
+  bool IsVisibleObject() const override { return FVisible; }
+
+ protected:
+  virtual void Resized() {}
+  void ChildAdded(scene::TFmxObject* child) override;
+
+ private:
+  TPointF FPosition;
+  float FWidth = 0, FHeight = 0;
+  TAlignLayout FAlign = TAlignLayout::None;
+  bool FVisible = true;
+  bool FEnabled = true;
+  bool FHitTest = true;
+  float FOpacity = 1;
+};
+
+// Places the aligned child controls of `owner` within a client area of the given size.
+void AlignControls(scene::TFmxObject& owner, float width, float height);
+
+}  // namespace ui

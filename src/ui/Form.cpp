@@ -1,0 +1,35 @@
+#include "ui/Form.h"
+
+#include "ui/Control.h"
+
+namespace ui {
+
+void TCustomForm::SetCaption(std::string caption) {
+  FCaption = std::move(caption);
+  if (FHost) FHost->SetCaption(FCaption);
+}
+
+void TCustomForm::SetClientSize(int width, int height) {
+  FClientWidth = width;
+  FClientHeight = height;
+  if (!FHost) ClientResized(static_cast<float>(width), static_cast<float>(height));
+}
+
+void TCustomForm::SetHost(IWindowHost* host) {
+  FHost = host;
+  if (FHost) FHost->SetCaption(FCaption);
+}
+
+void TCustomForm::Invalidate(const TRectF& rect) {
+  if (FHost) FHost->Invalidate(rect);
+}
+
+void TCustomForm::ClientResized(float width, float height) {
+  FAreaWidth = width;
+  FAreaHeight = height;
+  AlignControls(*this, width, height);
+  Invalidate({0, 0, width, height});
+  if (OnResize && !IsLoading()) OnResize(*this);
+}
+
+}  // namespace ui

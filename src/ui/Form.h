@@ -1,0 +1,67 @@
+// The logic of a window: its stored properties, client area and the controls it holds.
+//
+// The platform window (ui/qt) hosts a form: it forwards size changes, paints and input to it,
+// and the form asks the host for repaints. Closing and showing go through the application.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "scene/FmxObject.h"
+#include "ui/PointF.h"
+#include "ui/WindowHost.h"
+
+namespace ui {
+
+using TAlphaColor = std::uint32_t;  // 0xAARRGGBB
+constexpr TAlphaColor claNull = 0x00000000;
+constexpr TAlphaColor claBlack = 0xFF000000;
+constexpr TAlphaColor claWhite = 0xFFFFFFFF;
+
+enum class TFormPosition { Designed, ScreenCenter };
+
+class TCustomForm : public scene::TFmxObject {
+ public:
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(std::string caption);
+
+  // The stored client size (window units); the size in use follows the platform window.
+  int ClientWidth() const { return FClientWidth; }
+  int ClientHeight() const { return FClientHeight; }
+  void SetClientSize(int width, int height);
+
+  TAlphaColor FillColor() const { return FFillColor; }
+  void SetFillColor(TAlphaColor c) { FFillColor = c; }
+  TFormPosition FormPosition() const { return FFormPosition; }
+  void SetFormPosition(TFormPosition p) { FFormPosition = p; }
+  bool FullScreen() const { return FFullScreen; }
+  void SetFullScreen(bool v) { FFullScreen = v; }
+
+  // The platform window showing this form, or null before it is shown.
+  IWindowHost* Host() const { return FHost; }
+  void SetHost(IWindowHost* host);
+  float Scale() const { return FHost ? FHost->Scale() : 1.0f; }
+  void Invalidate(const TRectF& rect);
+
+  // The client area changed size (the platform window was resized): realign the controls and
+  // raise OnResize.
+  void ClientResized(float width, float height);
+  float ClientAreaWidth() const { return FAreaWidth; }
+  float ClientAreaHeight() const { return FAreaHeight; }
+
+  bool IsForm() const override { return true; }
+
+  std::function<void(scene::TFmxObject&sender)> OnCreate, OnResize;
+
+ private:
+  std::string FCaption;
+  int FClientWidth = 640, FClientHeight = 480;
+  float FAreaWidth = 640, FAreaHeight = 480;
+  TAlphaColor FFillColor = claWhite;
+  TFormPosition FFormPosition = TFormPosition::Designed;
+  bool FFullScreen = false;
+  IWindowHost* FHost = nullptr;
+};
+
+}  // namespace ui

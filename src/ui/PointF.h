@@ -1,0 +1,21 @@
+// Points and rectangles of the 2D layer, in window units.
+#pragma once
+
+namespace ui {
+
+struct TPointF {
+  float X = 0, Y = 0;
+  friend bool operator==(const TPointF&, const TPointF&) = default;
+};
+
+struct TRectF {
+  float Left = 0, Top = 0, Right = 0, Bottom = 0;
+  float Width() const { return Right - Left; }
+  float Height() const { return Bottom - Top; }
+  bool Contains(const TPointF& p) const {
+    return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
+  }
+  friend bool operator==(const TRectF&, const TRectF&) = default;
+};
+
+}  // namespace ui
