@@ -328,9 +328,15 @@ std::string FormatGeneral15(float value) {
 }  // namespace
 
 std::string TControl3D::QuanternionText() const {
-  return "(" + FormatGeneral15(FQuaternion.ImagPart.X) + "," +
-         FormatGeneral15(FQuaternion.ImagPart.Y) + "," + FormatGeneral15(FQuaternion.ImagPart.Z) +
-         "," + FormatGeneral15(FQuaternion.RealPart) + ")";
+  std::string text = "(";
+  const float parts[4] = {FQuaternion.ImagPart.X, FQuaternion.ImagPart.Y, FQuaternion.ImagPart.Z,
+                          FQuaternion.RealPart};
+  for (int i = 0; i < 4; ++i) {
+    if (i > 0) text += ',';
+    text += FormatGeneral15(parts[i]);
+  }
+  text += ')';
+  return text;
 }
 
 // --- published properties --------------------------------------------------------------------

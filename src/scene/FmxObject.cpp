@@ -57,6 +57,8 @@ void TFmxObject::AddObject(TFmxObject* child) {
   child->DetachFromParent();
   FChildren.push_back(child);
   child->FParent = this;
+  // Objects added while a stored tree is being built are part of that loading.
+  if (FLoading && !child->FLoading) child->BeginLoading();
   child->ParentChanged();
   ChildAdded(child);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "scene/FmxObject.h"
+#include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 
 namespace ui {
@@ -47,6 +48,10 @@ class TControl : public scene::TFmxObject {
   void Repaint();
   // Lays out the aligned children after this control's size changed.
   virtual void Realign();
+
+  // Draws the control's 3D content straight into the window's framebuffer during a paint,
+  // before the 2D layer is painted; only 3D views do.
+  virtual void PaintTo(const TPaintTarget3D& /*target*/) {}
 
   bool IsVisualObject() const override { return true; }
   bool IsVisibleObject() const override { return FVisible; }

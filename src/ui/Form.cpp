@@ -24,6 +24,21 @@ void TCustomForm::Invalidate(const TRectF& rect) {
   if (FHost) FHost->Invalidate(rect);
 }
 
+namespace {
+void Paint3DIn(scene::TFmxObject& owner, const TPaintTarget3D& target) {
+  for (scene::TFmxObject* child : owner.Children()) {
+    auto* c = dynamic_cast<TControl*>(child);
+    if (!c || !c->Visible()) continue;
+    c->PaintTo(target);
+    Paint3DIn(*c, target);
+  }
+}
+}  // namespace
+
+void TCustomForm::Paint3D(const TPaintTarget3D& target) {
+  Paint3DIn(*this, target);
+}
+
 void TCustomForm::ClientResized(float width, float height) {
   FAreaWidth = width;
   FAreaHeight = height;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "scene/FmxObject.h"
+#include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/WindowHost.h"
 
@@ -51,6 +52,16 @@ class TCustomForm : public scene::TFmxObject {
   float ClientAreaHeight() const { return FAreaHeight; }
 
   bool IsForm() const override { return true; }
+
+  // Draws every visible 3D view of the window into its framebuffer, in tree order.
+  void Paint3D(const TPaintTarget3D& target);
+
+  // Builds the window's stored objects with their stored properties (runs while loading).
+  virtual void BuildStoredTree() {}
+  // Runs the creation handler once the stored tree has finished loading.
+  void DoCreate() {
+    if (OnCreate) OnCreate(*this);
+  }
 
   std::function<void(scene::TFmxObject&sender)> OnCreate, OnResize;
 

@@ -1,0 +1,46 @@
+# Shared by scripts/run, scripts/test and scripts/bench: the system packages the project needs,
+# their installation, and the builds.
+# shellcheck shell=bash
+
+ORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+ORVANE_JOBS=$(nproc 2>/dev/null || echo 2)
+
+ORVANE_PACKAGES=(
+  # tool chain and test frameworks
+  cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt 6 with OpenGL, the image plugins (TIFF) and the X11 platform plugin
+  qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-image-formats-plugins
+  # images, OpenGL and Mesa's software rasterizer
+  libgif-dev libpng-dev zlib1g-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  # a virtual display, driving it and capturing it; a font for the 2D layer
+  xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core
+)
+
+orvane_log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
+
+# Installs the packages that are not installed yet (apt-get, through sudo when not root).
+orvane_install_missing() {
+  local missing=() p
+  for p in "${ORVANE_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  orvane_log "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${missing[@]}"
+}
+
+# orvane_build DIR [cmake options...]: configures (once) and builds into DIR.
+orvane_build() {
+  local dir=$1
+  shift
+  cmake -S "$ORVANE_ROOT" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j "$ORVANE_JOBS"
+}
+
+# The release build used by run, test and bench.
+ORVANE_RELEASE_DIR="$ORVANE_ROOT/build/release"
+orvane_build_release() { orvane_build "$ORVANE_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release "$@"; }

@@ -1,0 +1,16 @@
+// The About window: picture, title, maker, link to the product page and an OK button.
+#pragma once
+
+#include "ui/Form.h"
+
+namespace app {
+
+class TForm1 : public ui::TCustomForm {
+ public:
+  TForm1();
+  void BuildStoredTree() override;
+};
+
+extern TForm1* Form1;
+
+}  // namespace app

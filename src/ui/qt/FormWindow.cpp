@@ -1,0 +1,94 @@
+#include "ui/qt/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QScreen>
+
+namespace ui::qt {
+
+TFormWindow::TFormWindow(TCustomForm& form) : FForm(&form) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowTitle(QString::fromStdString(form.Caption()));
+  resize(form.ClientWidth(), form.ClientHeight());
+  form.SetHost(this);
+}
+
+TFormWindow::~TFormWindow() {
+  if (FForm) FForm->SetHost(nullptr);
+}
+
+void TFormWindow::FreeForm(std::unique_ptr<TCustomForm> form) {
+  const bool hasDevice = context() != nullptr;
+  if (hasDevice) makeCurrent();
+  form->SetHost(nullptr);
+  FForm = nullptr;
+  form.reset();
+  if (hasDevice) doneCurrent();
+}
+
+void TFormWindow::ShowForm() {
+  resize(FForm->ClientWidth(), FForm->ClientHeight());
+  if (FForm->FormPosition() == TFormPosition::ScreenCenter) {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  if (FForm->FullScreen())
+    EnterFullScreen();
+  else
+    show();
+}
+
+void TFormWindow::EnterFullScreen() {
+  // Borderless over the whole monitor. The explicit geometry covers desktops without a window
+  // manager (no full-screen state to ask for there).
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  setWindowFlag(Qt::FramelessWindowHint, true);
+  setGeometry(screen->geometry());
+  showFullScreen();
+}
+
+void TFormWindow::Invalidate(const TRectF&) {
+  // The whole window is rendered on every paint; requests coalesce into the next paint.
+  update();
+}
+
+float TFormWindow::Scale() const {
+  return static_cast<float>(devicePixelRatioF());
+}
+
+void TFormWindow::SetCaption(const std::string& caption) {
+  setWindowTitle(QString::fromStdString(caption));
+}
+
+std::unique_ptr<scene::TContext3D> TFormWindow::CreateContext(int, int, int) {
+  return nullptr;
+}
+
+void TFormWindow::initializeGL() {}
+
+void TFormWindow::resizeGL(int width, int height) {
+  if (FForm) FForm->ClientResized(static_cast<float>(width), static_cast<float>(height));
+}
+
+void TFormWindow::paintGL() {
+  QOpenGLFunctions* gl = context()->functions();
+  const TAlphaColor fill = FForm ? FForm->FillColor() : claBlack;
+  gl->glClearColor(((fill >> 16) & 0xFF) / 255.0f, ((fill >> 8) & 0xFF) / 255.0f,
+                   (fill & 0xFF) / 255.0f, ((fill >> 24) & 0xFF) / 255.0f);
+  gl->glClear(GL_COLOR_BUFFER_BIT);
+  if (FForm) {
+    const qreal scale = devicePixelRatioF();
+    FForm->Paint3D({defaultFramebufferObject(), qRound(width() * scale), qRound(height() * scale)});
+  }
+  emit FramePresented();
+}
+
+void TFormWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit Closed();
+}
+
+}  // namespace ui::qt

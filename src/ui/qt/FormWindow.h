@@ -1,0 +1,53 @@
+// The native window of a form: a top-level OpenGL widget that shows the form's 3D views and
+// paints its 2D controls over them, and forwards size changes to the form.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <memory>
+
+#include "ui/Form.h"
+
+namespace ui::qt {
+
+class TFormWindow : public QOpenGLWidget, public IWindowHost, public IContextFactory {
+  Q_OBJECT
+
+ public:
+  explicit TFormWindow(TCustomForm& form);
+  ~TFormWindow() override;
+
+  TCustomForm* HostedForm() const { return FForm; }
+
+  // Shows the window at the form's stored client size, placed as the form says, then full
+  // screen when the form asks for it.
+  void ShowForm();
+  void EnterFullScreen();
+  // Frees the form while this window's device is current.
+  void FreeForm(std::unique_ptr<TCustomForm> form);
+
+  // IWindowHost
+  void Invalidate(const TRectF& rect) override;
+  float Scale() const override;
+  void SetCaption(const std::string& caption) override;
+  IContextFactory& ContextFactory() override { return *this; }
+
+  // IContextFactory
+  std::unique_ptr<scene::TContext3D> CreateContext(int pixelWidth, int pixelHeight,
+                                                   int samples) override;
+
+ signals:
+  void Closed();
+  // A frame has been presented (used by the start-up timing).
+  void FramePresented();
+
+ protected:
+  void initializeGL() override;
+  void resizeGL(int width, int height) override;
+  void paintGL() override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  TCustomForm* FForm;
+};
+
+}  // namespace ui::qt

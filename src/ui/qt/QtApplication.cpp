@@ -1,0 +1,111 @@
+#include "ui/qt/QtApplication.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSurfaceFormat>
+#include <QTimer>
+#include <algorithm>
+
+#include "ui/ErrorMessage.h"
+#include "ui/qt/FormWindow.h"
+
+namespace ui::qt {
+
+void TQtApplication::PrepareGraphics() {
+  QSurfaceFormat format;
+  format.setRenderableType(QSurfaceFormat::OpenGL);
+  format.setVersion(3, 3);
+  format.setProfile(QSurfaceFormat::CoreProfile);
+  format.setDepthBufferSize(0);
+  format.setStencilBufferSize(0);
+  format.setSwapInterval(0);  // the animation clock paces rendering, not the display's refresh
+  QSurfaceFormat::setDefaultFormat(format);
+}
+
+TQtApplication::TQtApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+TQtApplication::~TQtApplication() = default;
+
+bool TQtApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ReportError(QString::fromStdString(ErrorBoxText(error)));
+  } catch (...) {
+    ReportError(QStringLiteral("Unknown error."));
+  }
+  return false;
+}
+
+void TQtApplication::ReportError(const QString& text) {
+  if (text == FShownError ||
+      std::find(FPendingErrors.begin(), FPendingErrors.end(), text) != FPendingErrors.end())
+    return;
+  FPendingErrors.push_back(text);
+  if (FErrorsScheduled) return;
+  FErrorsScheduled = true;
+  QTimer::singleShot(0, this, [this] { ShowPendingErrors(); });
+}
+
+void TQtApplication::ShowPendingErrors() {
+  while (!FPendingErrors.empty()) {
+    FShownError = FPendingErrors.front();
+    FPendingErrors.pop_front();
+    QWidget* parent = FMainForm ? WindowOf(*FMainForm) : nullptr;
+    const QString title =
+        FMainForm ? QString::fromStdString(FMainForm->Caption()) : applicationName();
+    QMessageBox box(QMessageBox::Critical, title, FShownError, QMessageBox::Ok,
+                    parent && parent->isVisible() ? parent : nullptr);
+    box.exec();
+    FShownError.clear();
+  }
+  FErrorsScheduled = false;
+}
+
+void TQtApplication::CreateWindowFor(TCustomForm& form) {
+  auto* window = new TFormWindow(form);
+  FWindows[&form] = window;
+  if (!FMainForm) FMainForm = &form;
+}
+
+TFormWindow* TQtApplication::WindowOf(const TCustomForm& form) const {
+  const auto it = FWindows.find(&form);
+  return it == FWindows.end() ? nullptr : it->second;
+}
+
+void TQtApplication::ShowWindow(TCustomForm& form) {
+  if (TFormWindow* window = WindowOf(form)) window->ShowForm();
+}
+
+void TQtApplication::RunLoop(TCustomForm& mainForm) {
+  FMainForm = &mainForm;
+  // Closing the main window ends the program, whatever other windows are open.
+  if (TFormWindow* main = WindowOf(mainForm))
+    QObject::connect(main, &TFormWindow::Closed, this, &QCoreApplication::quit);
+  exec();
+}
+
+void TQtApplication::Quit() {
+  QCoreApplication::quit();
+}
+
+void TQtApplication::DestroyWindows(std::vector<std::unique_ptr<TCustomForm>>& forms) {
+  // Later windows first; each form is freed while its window's device is current, so the
+  // GPU objects of its views are released on the right device.
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+    TCustomForm* form = it->get();
+    TFormWindow* window = WindowOf(*form);
+    FWindows.erase(form);
+    if (window) {
+      window->FreeForm(std::move(*it));
+      delete window;
+    }
+    it->reset();
+  }
+  forms.clear();
+  FWindows.clear();
+  FMainForm = nullptr;
+}
+
+}  // namespace ui::qt

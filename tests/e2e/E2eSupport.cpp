@@ -1,0 +1,168 @@
+#include "E2eSupport.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+// Xlib last: its macros (Bool, Status) clash with Qt's headers.
+#include <X11/Xlib.h>
+
+extern char** environ;
+
+namespace e2e {
+
+namespace {
+
+std::string RunCommand(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return out;
+  char buffer[512];
+  while (size_t n = fread(buffer, 1, sizeof buffer, pipe))
+    out.append(buffer, n);
+  pclose(pipe);
+  return out;
+}
+
+std::string TempPath(const std::string& stem) {
+  return QDir::tempPath().toStdString() + "/" + stem + "-" + std::to_string(getpid()) + "-" +
+         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+TProcess::TProcess(const std::string& path, const std::vector<std::string>& args) {
+  FLogPath = TempPath("orvane-e2e-log");
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, FLogPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0644);
+  posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  std::vector<char*> argv{const_cast<char*>(path.c_str())};
+  for (const std::string& a : args)
+    argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  if (posix_spawn(&FPid, path.c_str(), &actions, nullptr, argv.data(), environ) != 0)
+    throw std::runtime_error("cannot start " + path);
+  posix_spawn_file_actions_destroy(&actions);
+}
+
+TProcess::~TProcess() {
+  Kill();
+  std::remove(FLogPath.c_str());
+}
+
+bool TProcess::Running() {
+  return !Wait(0ms).has_value();
+}
+
+std::optional<int> TProcess::Wait(std::chrono::milliseconds timeout) {
+  if (FExitCode) return FExitCode;
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  do {
+    int status = 0;
+    if (waitpid(FPid, &status, WNOHANG) == FPid) {
+      FExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      return FExitCode;
+    }
+    std::this_thread::sleep_for(20ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}
+
+void TProcess::Kill() {
+  if (FExitCode || FPid <= 0) return;
+  kill(FPid, SIGKILL);
+  Wait(5s);
+}
+
+std::string TProcess::Output() const {
+  std::ifstream in(FLogPath);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::optional<unsigned long> WaitForWindow(const std::string& name,
+                                           std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  do {
+    const std::string out =
+        RunCommand("xdotool search --onlyvisible --name '" + name + "' 2>/dev/null");
+    if (!out.empty()) return std::stoul(out);
+    std::this_thread::sleep_for(50ms);
+  } while (std::chrono::steady_clock::now() < deadline);
+  return std::nullopt;
+}
+
+bool WindowExists(unsigned long window) {
+  const std::string out = RunCommand("xdotool search --onlyvisible --name '.*' 2>/dev/null");
+  std::istringstream in(out);
+  for (unsigned long id; in >> id;)
+    if (id == window) return true;
+  return false;
+}
+
+TWindowGeometry WindowGeometry(unsigned long window) {
+  const std::string out =
+      RunCommand("xdotool getwindowgeometry --shell " + std::to_string(window) + " 2>/dev/null");
+  TWindowGeometry g;
+  std::istringstream in(out);
+  for (std::string line; std::getline(in, line);) {
+    const auto eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    const std::string key = line.substr(0, eq);
+    const int value = std::stoi(line.substr(eq + 1));
+    if (key == "X") g.X = value;
+    if (key == "Y") g.Y = value;
+    if (key == "WIDTH") g.Width = value;
+    if (key == "HEIGHT") g.Height = value;
+  }
+  return g;
+}
+
+void RequestClose(unsigned long window) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", True);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XFlush(display);
+  XCloseDisplay(display);
+}
+
+void PressKey(unsigned long window, const std::string& key) {
+  RunCommand("xdotool key --window " + std::to_string(window) + " " + key);
+}
+
+QImage CaptureScreen() {
+  const std::string path = TempPath("orvane-e2e-screen") + ".png";
+  RunCommand("import -window root " + path);
+  QImage image(QString::fromStdString(path));
+  std::remove(path.c_str());
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+std::string SavePicture(const QImage& image, const std::string& name) {
+  const QString dir = QStringLiteral(ORVANE_E2E_PICTURES);
+  QDir().mkpath(dir);
+  const QString path = dir + "/" + QString::fromStdString(name) + ".png";
+  image.save(path);
+  return path.toStdString();
+}
+
+}  // namespace e2e

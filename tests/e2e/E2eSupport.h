@@ -1,0 +1,52 @@
+// Driving the real program as a person would: start it on the test's X display, find its
+// windows, press keys, capture the screen and close windows the way a window manager does.
+#pragma once
+
+#include <QImage>
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+
+class TProcess {
+ public:
+  explicit TProcess(const std::string& path, const std::vector<std::string>& args = {});
+  ~TProcess();  // kills the process if it still runs
+  TProcess(const TProcess&) = delete;
+  TProcess& operator=(const TProcess&) = delete;
+
+  bool Running();
+  // The exit code once the process has ended within `timeout`, else nothing.
+  std::optional<int> Wait(std::chrono::milliseconds timeout);
+  void Kill();
+  std::string Output() const;  // what it wrote to stdout and stderr
+  int Pid() const { return FPid; }
+
+ private:
+  int FPid = -1;
+  std::optional<int> FExitCode;
+  std::string FLogPath;
+};
+
+struct TWindowGeometry {
+  int X = 0, Y = 0, Width = 0, Height = 0;
+};
+
+// The first window whose name matches `name` (a regular expression), waiting up to `timeout`.
+std::optional<unsigned long> WaitForWindow(const std::string& name,
+                                           std::chrono::milliseconds timeout = 10s);
+bool WindowExists(unsigned long window);
+TWindowGeometry WindowGeometry(unsigned long window);
+// Sends the window manager's close request (WM_DELETE_WINDOW), as the close button would.
+void RequestClose(unsigned long window);
+void PressKey(unsigned long window, const std::string& key);
+// The whole screen of the test's display.
+QImage CaptureScreen();
+// Saves `image` under the build's e2e-pictures folder for a person to look at.
+std::string SavePicture(const QImage& image, const std::string& name);
+
+}  // namespace e2e

@@ -1,0 +1,59 @@
+// The program's shell as a user meets it: the main window opens full screen on black, an
+// error in a timer tick shows a message box without ending the program, and closing the main
+// window ends the process with exit code 0.
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <regex>
+
+#include "E2eSupport.h"
+
+namespace e2e {
+namespace {
+
+TEST(Shell, OpensFullScreenAndClosesWithExitCodeZero) {
+  TProcess program(ORVANE_BINARY);
+  const auto window = WaitForWindow("^Moons of Orvane$");
+  ASSERT_TRUE(window) << program.Output();
+  std::this_thread::sleep_for(1s);
+  const QImage screen = CaptureScreen();
+  SavePicture(screen, "shell-start");
+  const TWindowGeometry g = WindowGeometry(*window);
+  EXPECT_EQ(g.X, 0);
+  EXPECT_EQ(g.Y, 0);
+  EXPECT_EQ(g.Width, screen.width());
+  EXPECT_EQ(g.Height, screen.height());
+  // The About window is created but not shown.
+  EXPECT_FALSE(WaitForWindow("^About$", 200ms));
+
+  RequestClose(*window);
+  EXPECT_EQ(program.Wait(10s), 0) << program.Output();
+}
+
+TEST(Shell, ErrorInATimerTickShowsABoxAndTheLoopGoesOn) {
+  TProcess probe(ORVANE_ERROR_PROBE);
+  const auto window = WaitForWindow("^Probe window$");
+  ASSERT_TRUE(window) << probe.Output();
+  const auto box = WaitForWindow("^Error probe$");
+  ASSERT_TRUE(box) << probe.Output();
+  SavePicture(CaptureScreen(), "error-box");
+  std::this_thread::sleep_for(300ms);
+  EXPECT_TRUE(probe.Running());
+
+  PressKey(*box, "Return");  // the box's one button
+  for (int i = 0; i < 50 && WindowExists(*box); ++i)
+    std::this_thread::sleep_for(50ms);
+  EXPECT_FALSE(WindowExists(*box));
+  std::this_thread::sleep_for(300ms);
+  EXPECT_TRUE(probe.Running());
+
+  RequestClose(*window);
+  ASSERT_EQ(probe.Wait(10s), 0) << probe.Output();
+  std::smatch m;
+  const std::string out = probe.Output();
+  ASSERT_TRUE(std::regex_search(out, m, std::regex("ticks=(\\d+)"))) << out;
+  EXPECT_GT(std::stoi(m[1]), 20);  // the timer kept running during and after the box
+}
+
+}  // namespace
+}  // namespace e2e
