@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "scene/Interpolation.h"
 #include "scene/PropertyTable.h"
 
 namespace scene {
@@ -63,6 +64,13 @@ class TFmxObject : public TPersistent {
   // unlinked when either side goes first.
   void AddFreeNotify(TFmxObject* observer);
   void RemoveFreeNotify(TFmxObject* observer);
+
+  // Animates the float property at `propertyName` (a dotted path such as "Position.Z") of this
+  // object from its current value to `newValue` over `duration` seconds with a temporary
+  // animation that frees itself after it ends (see TAnimator::AnimateFloat in Animator.h).
+  void AnimateFloat(std::string_view propertyName, float newValue, float duration = 0.2f,
+                    TAnimationType type = TAnimationType::In,
+                    TInterpolationType interpolation = TInterpolationType::Linear);
 
   const TPropertyTable& Properties() const override { return ClassProperties(); }
   static const TPropertyTable& ClassProperties();
