@@ -1,12 +1,17 @@
 // Base of the materials a shape is drawn with.
 //
-// Materials have a fixed, arbitrary order for the whole run (their creation order); the
-// render-list comparer uses it to group objects by material.
+// A material chooses its vertex and pixel programs and fills their inputs for one draw
+// (Apply); the context has already set "MVPMatrix" and "ModelView". Materials have a fixed,
+// arbitrary order for the whole run (their creation order); the render-list comparer uses it
+// to group objects by material.
 #pragma once
 
 #include <cstdint>
 
 namespace scene {
+
+class TContext3D;
+class TShaderInputs;
 
 class TMaterial {
  public:
@@ -16,6 +21,9 @@ class TMaterial {
   TMaterial& operator=(const TMaterial&) = delete;
 
   std::uint64_t Order() const { return FOrder; }
+
+  // Fills `inputs` for drawing with this material at `opacity` (the object's absolute one).
+  virtual void Apply(TContext3D& context, float opacity, TShaderInputs& inputs) const = 0;
 
  private:
   std::uint64_t FOrder;

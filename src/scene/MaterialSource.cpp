@@ -1,0 +1,20 @@
+#include "scene/MaterialSource.h"
+
+#include <utility>
+
+namespace scene {
+
+TMaterialSource::TMaterialSource(std::unique_ptr<TMaterial> material)
+    : FMaterial(std::move(material)) {}
+
+void TMaterialSource::SetTexture(TTextureImage image) {
+  FTexture.Assign(std::move(image));
+  TextureChanged(FTexture.IsEmpty() ? nullptr : &FTexture);
+}
+
+const TPropertyTable& TMaterialSource::ClassProperties() {
+  static const TPropertyTable table(&TFmxObject::ClassProperties(), {OtherProperty("Texture")});
+  return table;
+}
+
+}  // namespace scene

@@ -1,0 +1,103 @@
+#include "ui/Viewport3D.h"
+
+#include <cmath>
+
+#include "scene/Control3D.h"
+#include "ui/ContextFactory.h"
+#include "ui/Form.h"
+#include "ui/WindowHost.h"
+
+namespace ui {
+
+int RoundHalfEven(double v) {
+  // nearbyint rounds in the current mode, which is to nearest with ties to even.
+  return static_cast<int>(std::nearbyint(v));
+}
+
+TViewport3D::TViewport3D() : FCore(*this, *this) {}
+
+TViewport3D::~TViewport3D() {
+  // The 3D objects leave the viewport (lights unregister, the camera is forgotten) while it is
+  // still whole; the base destructor would free them after this object's interface is gone.
+  SetDestroying();
+  while (!Children().empty())
+    delete Children().back();
+}
+
+int TViewport3D::PixelWidth() const {
+  const TCustomForm* form = Form();
+  return RoundHalfEven(static_cast<double>(form ? form->Scale() : 1.0f) * Width());
+}
+
+int TViewport3D::PixelHeight() const {
+  const TCustomForm* form = Form();
+  return RoundHalfEven(static_cast<double>(form ? form->Scale() : 1.0f) * Height());
+}
+
+void TViewport3D::NeedRender() {
+  if (FRenderRequested || IsDestroying()) return;
+  TCustomForm* form = Form();
+  if (!form || !Visible()) return;
+  FRenderRequested = true;
+  form->Invalidate(AbsoluteRect());
+}
+
+void TViewport3D::Resized() {
+  // The context is remade at the next paint, where the window's device is current.
+  NeedRender();
+}
+
+void TViewport3D::UpdateContext() {
+  const int w = PixelWidth(), h = PixelHeight();
+  const scene::TContext3D* context = FCore.Context();
+  if (context && context->Width() == w && context->Height() == h) return;
+  FCore.SetContext(nullptr);
+  TCustomForm* form = Form();
+  if (w <= 0 || h <= 0 || !form || !form->Host()) return;
+  FCore.SetContext(
+      form->Host()->ContextFactory().CreateContext(w, h, scene::SampleCount(FCore.Multisample())));
+}
+
+void TViewport3D::PaintTo(const TPaintTarget3D& target) {
+  FRenderRequested = false;
+  UpdateContext();
+  if (!FCore.RenderPass()) return;
+  const TRectF r = AbsoluteRect();
+  const TCustomForm* form = Form();
+  const double s = form ? form->Scale() : 1.0;
+  scene::TPresentTarget present;
+  present.Framebuffer = target.Framebuffer;
+  present.FramebufferWidth = target.PixelWidth;
+  present.FramebufferHeight = target.PixelHeight;
+  present.Left = RoundHalfEven(s * r.Left);
+  present.Top = RoundHalfEven(s * r.Top);
+  present.Opacity = AbsoluteOpacity();
+  FCore.Context()->Present(present);
+}
+
+void TViewport3D::ChildAdded(scene::TFmxObject* child) {
+  TControl::ChildAdded(child);
+  if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();
+}
+
+void TViewport3D::ChildRemoved(scene::TFmxObject* child) {
+  TControl::ChildRemoved(child);
+  if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();
+}
+
+void TViewport3D::UpdateEnded() {
+  TControl::UpdateEnded();
+  FCore.RebuildRenderList();
+}
+
+const scene::TPropertyTable& TViewport3D::ClassProperties() {
+  using scene::OtherProperty;
+  static const scene::TPropertyTable table(
+      &scene::TFmxObject::ClassProperties(),
+      {OtherProperty("Camera"), OtherProperty("UsingDesignCamera"), OtherProperty("Color"),
+       OtherProperty("Multisample"), OtherProperty("Align"), OtherProperty("Width"),
+       OtherProperty("Height"), OtherProperty("Opacity"), OtherProperty("Visible")});
+  return table;
+}
+
+}  // namespace ui

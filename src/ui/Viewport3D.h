@@ -1,0 +1,86 @@
+// The 2D control that shows the 3D tree below it.
+//
+// Its 3D children are the roots of the 3D tree; its 2D children (a label) are painted over
+// the 3D image by the 2D layer. It renders through a drawing context with its own render
+// target of round(s * Width) x round(s * Height) pixels (halves to even, s the window's scale
+// factor), made through the window host's context factory at the first paint after a size or
+// scale change. Every paint is a full render pass; render requests from the 3D objects
+// (NeedRender) invalidate the viewport's rectangle of the window once until the next paint,
+// so any number of requests before a paint give one pass.
+//
+// Defaults: Camera none, UsingDesignCamera True, Color claWhite, Multisample FourSamples.
+#pragma once
+
+#include <vector>
+
+#include "scene/Context3D.h"
+#include "scene/Viewport3DCore.h"
+#include "scene/Viewport3DLink.h"
+#include "ui/Control.h"
+#include "ui/PaintTarget3D.h"
+
+namespace scene {
+class TCamera;
+class TControl3D;
+class TLight;
+}  // namespace scene
+
+namespace ui {
+
+class TViewport3D : public TControl, public scene::IViewport3D {
+ public:
+  TViewport3D();
+  ~TViewport3D() override;
+
+  scene::TCamera* Camera() const { return FCore.Camera(); }
+  void SetCamera(scene::TCamera* camera) { FCore.SetCamera(camera); }
+  bool UsingDesignCamera() const { return FCore.UsingDesignCamera(); }
+  void SetUsingDesignCamera(bool v) { FCore.SetUsingDesignCamera(v); }
+  // The camera rendered through: Camera unless unset or UsingDesignCamera, else the default.
+  scene::TCamera& CurrentCamera() const { return FCore.CurrentCamera(); }
+  scene::TAlphaColor Color() const { return FCore.Color(); }
+  void SetColor(scene::TAlphaColor c) { FCore.SetColor(c); }
+  scene::TMultisample Multisample() const { return FCore.Multisample(); }
+  void SetMultisample(scene::TMultisample m) { FCore.SetMultisample(m); }
+
+  const std::vector<scene::TControl3D*>& RenderingList() const { return FCore.RenderingList(); }
+  const std::vector<scene::TLight*>& Lights() const { return FCore.Lights(); }
+  bool Drawing() const { return FCore.Drawing(); }
+
+  // The render target's size for the current size and scale factor.
+  int PixelWidth() const;
+  int PixelHeight() const;
+
+  // Called by the window host during its paint, with the window's device current, after it
+  // has cleared the window to the form's fill colour: (re)makes the drawing context when the
+  // pixel size changed, runs the render pass and lays the image premultiplied over the
+  // viewport's pixel rectangle of `target` with the viewport's absolute opacity.
+  void PaintTo(const TPaintTarget3D& target);
+
+  // scene::IViewport3D
+  void NeedRender() override;
+  void AddLight(scene::TLight* light) override { FCore.AddLight(light); }
+  void RemoveLight(scene::TLight* light) override { FCore.RemoveLight(light); }
+  scene::TContext3D* Context() const override { return FCore.Context(); }
+
+  const scene::TPropertyTable& Properties() const override { return ClassProperties(); }
+  static const scene::TPropertyTable& ClassProperties();
+
+ protected:
+  void Resized() override;
+  void ChildAdded(scene::TFmxObject* child) override;
+  void ChildRemoved(scene::TFmxObject* child) override;
+  void UpdateEnded() override;
+
+ private:
+  // Frees the context when the pixel size changed and makes a new one when there is a size.
+  void UpdateContext();
+
+  scene::TViewport3DCore FCore;
+  bool FRenderRequested = false;
+};
+
+// Rounds to the nearest integer, halves to even (pixel sizes from window units).
+int RoundHalfEven(double v);
+
+}  // namespace ui
