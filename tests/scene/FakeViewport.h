@@ -17,6 +17,13 @@ class TFakeViewport : public TFmxObject, public IViewport3D {
   std::vector<TLight*> Lights;
   std::vector<TControl3D*> RenderingList;
 
+  // Frees the 3D objects while this object is still whole: a light leaving unregisters here.
+  ~TFakeViewport() override {
+    SetDestroying();
+    while (!Children().empty())
+      delete Children().back();
+  }
+
   void NeedRender() override { ++RenderRequests; }
   void AddLight(TLight* light) override { Lights.push_back(light); }
   void RemoveLight(TLight* light) override { std::erase(Lights, light); }
