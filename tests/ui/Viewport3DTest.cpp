@@ -1,0 +1,136 @@
+// The 2D viewport: its drawing context made at the first paint for the pixel size, render
+// requests coalesced into one invalidation per paint, and the image presented at its place.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "../scene/RecordingContext.h"
+#include "scene/Sphere.h"
+#include "ui/Form.h"
+#include "ui/Viewport3D.h"
+
+namespace ui {
+namespace {
+
+using scene::testing::TRecordingContext;
+
+class TFakeHost : public IWindowHost, public IContextFactory {
+ public:
+  float WindowScale = 1;
+  int Invalidations = 0;
+  struct TMade {
+    int Width, Height, Samples;
+  };
+  std::vector<TMade> Made;
+  TRecordingContext* Last = nullptr;
+
+  void Invalidate(const TRectF&) override { ++Invalidations; }
+  float Scale() const override { return WindowScale; }
+  void SetCaption(const std::string&) override {}
+  IContextFactory& ContextFactory() override { return *this; }
+  std::unique_ptr<scene::TContext3D> CreateContext(int w, int h, int samples) override {
+    Made.push_back({w, h, samples});
+    auto context = std::make_unique<TRecordingContext>(w, h);
+    Last = context.get();
+    return context;
+  }
+};
+
+struct Window : ::testing::Test {
+  TFakeHost host;
+  TCustomForm form;
+  TViewport3D* viewport = new TViewport3D;
+  Window() {
+    form.SetHost(&host);
+    form.AddObject(viewport);
+    viewport->SetBounds(10, 20, 300, 200);
+  }
+};
+
+TEST(RoundHalfEven, RoundsHalvesToEven) {
+  const struct {
+    double in;
+    int out;
+  } cases[] = {{1243.5, 1244}, {1242.5, 1242}, {2.5, 2}, {3.5, 4}, {1998.4, 1998}, {0.5, 0}};
+  for (const auto& c : cases)
+    EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+}
+
+TEST_F(Window, MakesTheContextAtThePaintForThePixelSize) {
+  EXPECT_EQ(viewport->Context(), nullptr);  // nothing before the first paint
+  const struct {
+    float scale, width, height;
+    int pixelWidth, pixelHeight;
+  } cases[] = {{1, 1332, 829, 1332, 829},
+               {1.5f, 1332, 829, 1998, 1244},
+               {2.5f, 1, 1, 2, 2},
+               {1.25f, 1332, 829, 1665, 1036}};
+  for (const auto& c : cases) {
+    host.WindowScale = c.scale;
+    viewport->SetSize(c.width, c.height);
+    viewport->PaintTo({0, 2000, 1500});
+    ASSERT_NE(viewport->Context(), nullptr);
+    EXPECT_EQ(viewport->Context()->Width(), c.pixelWidth) << c.scale;
+    EXPECT_EQ(viewport->Context()->Height(), c.pixelHeight) << c.scale;
+    EXPECT_EQ(host.Made.back().Samples, 4);
+  }
+  const size_t made = host.Made.size();
+  viewport->PaintTo({0, 2000, 1500});  // same size: the context is kept
+  EXPECT_EQ(host.Made.size(), made);
+  viewport->SetSize(0, 100);
+  viewport->PaintTo({0, 2000, 1500});
+  EXPECT_EQ(viewport->Context(), nullptr);
+}
+
+TEST_F(Window, PresentsAtItsPixelRectangleWithItsOpacity) {
+  host.WindowScale = 1.5f;
+  viewport->SetOpacity(0.5f);
+  viewport->PaintTo({7, 1920, 1080});
+  ASSERT_EQ(host.Last->Presented.size(), 1u);
+  const scene::TPresentTarget& t = host.Last->Presented[0];
+  EXPECT_EQ(t.Framebuffer, 7u);
+  EXPECT_EQ(t.FramebufferWidth, 1920);
+  EXPECT_EQ(t.FramebufferHeight, 1080);
+  EXPECT_EQ(t.Left, 15);
+  EXPECT_EQ(t.Top, 30);
+  EXPECT_EQ(t.Opacity, 0.5f);
+  EXPECT_EQ(host.Last->Log.front(), "begin");
+  EXPECT_EQ(host.Last->Log.back(), "present");
+}
+
+TEST_F(Window, RequestsBeforeAPaintGiveOneInvalidationAndOnePass) {
+  auto* sphere = new scene::TSphere;
+  viewport->AddObject(sphere);
+  viewport->PaintTo({0, 640, 480});
+  TRecordingContext& context = *host.Last;
+  const int before = host.Invalidations;
+  for (int i = 1; i <= 50; ++i)
+    sphere->Position().SetX(static_cast<float>(i));
+  EXPECT_EQ(host.Invalidations, before + 1);
+  viewport->PaintTo({0, 640, 480});
+  EXPECT_EQ(std::count(context.Log.begin(), context.Log.end(), "begin"), 2);
+  sphere->Position().SetX(0);  // the next request after a paint invalidates again
+  EXPECT_EQ(host.Invalidations, before + 2);
+}
+
+TEST_F(Window, MultisampleReachesTheContext) {
+  viewport->SetMultisample(scene::TMultisample::None);
+  viewport->PaintTo({0, 640, 480});
+  EXPECT_EQ(host.Made.back().Samples, 1);
+  viewport->SetMultisample(scene::TMultisample::TwoSamples);
+  EXPECT_EQ(viewport->Context()->Multisample(), scene::TMultisample::TwoSamples);
+}
+
+TEST(Viewport3D, StartsWithItsDefaults) {
+  TViewport3D v;
+  EXPECT_EQ(v.Camera(), nullptr);
+  EXPECT_TRUE(v.UsingDesignCamera());
+  EXPECT_EQ(v.Color(), scene::claWhite);
+  EXPECT_EQ(v.Multisample(), scene::TMultisample::FourSamples);
+  EXPECT_NE(v.Properties().Find("usingdesigncamera"), nullptr);
+}
+
+}  // namespace
+}  // namespace ui
