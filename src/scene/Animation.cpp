@@ -67,6 +67,7 @@ void TAnimation::Start() {
     StartImmediately();
     return;
   }
+  TAniThread::Instance();  // fails (no platform installed) before anything has changed
   FDelayTime = FDelay;
   FRunning = true;
   FTime = FInverse ? FDuration : 0;

@@ -2,6 +2,7 @@
 // stopping, pausing, the immediate path, Enabled and loading, hidden parents.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "AnimationProbe.h"
@@ -195,6 +196,29 @@ TEST_F(AnimationRun, ImmediatePathAppliesTheEndValueOnceWithoutTheClock) {
     delete a;
   }
   EXPECT_EQ(TAniThread::Current(), nullptr);
+}
+
+TEST_F(AnimationRun, ImmediateRestartOfARunningAnimationTakesItOffTheClock) {
+  TFloatAnimation* a = Animate(0, 10, 1);
+  a->Start();
+  a->SetDuration(0);
+  a->Start();
+  EXPECT_EQ(probe->Writes, (Values{0, 10}));
+  EXPECT_TRUE(TAniThread::Current()->AniList().empty());
+  EXPECT_FALSE(Platform().TimerEnabled());
+}
+
+TEST(AnimationWithoutPlatform, TimedStartFailsLoudlyAndChangesNothing) {
+  TTestForm form;
+  auto* probe = new TProbe;
+  form.AddObject(probe);
+  auto* a = new TFloatAnimation;
+  a->SetParent(probe);
+  a->SetPropertyName("Value");
+  a->SetStopValue(10);
+  EXPECT_THROW(a->Start(), std::logic_error);
+  EXPECT_FALSE(a->Running());
+  EXPECT_TRUE(probe->Writes.empty());
 }
 
 TEST_F(AnimationRun, EnabledDuringLoadingOnlyRecordsAndLoadingCompletionStarts) {
