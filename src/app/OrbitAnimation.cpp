@@ -1,5 +1,7 @@
 #include "app/OrbitAnimation.h"
 
+#include <string>
+
 namespace app {
 
 void TOrbitAnimation::CaptureStartValue() {
@@ -12,6 +14,20 @@ void TOrbitAnimation::CaptureStartValue() {
   // StopAtCurrent captures the angle read back (reduced into 0..360), which the setter already
   // holds, so the restart writes nothing and the first tick turns by one tick's worth.
   FStopFloat = FStartFloat - 360;
+}
+
+TOrbitAnimation* AddBodyAnimation(scene::TFmxObject& body, int number, float duration) {
+  auto* animation = new TOrbitAnimation;
+  animation->SetName("FloatAnimation" + std::to_string(number));
+  body.AddObject(animation);
+  animation->SetDuration(duration);
+  animation->SetLoop(true);
+  animation->SetPropertyName("RotationAngle.Y");
+  animation->SetStartValue(0);
+  animation->SetStartFromCurrent(true);
+  animation->SetStopValue(-360);
+  animation->SetEnabled(true);
+  return animation;
 }
 
 }  // namespace app

@@ -7,9 +7,6 @@
 // stopped). TOrbitAnimation keeps the runtime's rules and only moves the far end: whenever it
 // captures its start value a, its stop value becomes a - 360. Each pass then sweeps exactly
 // 360 degrees in Duration seconds, from wherever the body stands.
-//
-// Configure it as the stored body animations are: PropertyName "RotationAngle.Y",
-// StartFromCurrent, Loop, Enabled, Duration the body's period in seconds.
 #pragma once
 
 #include "scene/FloatAnimation.h"
@@ -20,5 +17,11 @@ class TOrbitAnimation : public scene::TFloatAnimation {
  public:
   void CaptureStartValue() override;
 };
+
+// Adds the stored spin or orbit animation to `body` as its last child: "FloatAnimation<number>",
+// PropertyName "RotationAngle.Y", StartValue 0, StopValue -360, StartFromCurrent, Loop,
+// Duration `duration` seconds, and Enabled, so that it starts when the window's loading
+// completes (call it while the tree is loading).
+TOrbitAnimation* AddBodyAnimation(scene::TFmxObject& body, int number, float duration);
 
 }  // namespace app

@@ -55,31 +55,36 @@ double Wrap(double degrees) {
 class OrbitScene {
  public:
   explicit OrbitScene(bool mended) {
-    for (const BodySpec& spec : kBodies) {
+    form.BeginLoading();
+    for (int i = 0; i < kBodyCount; ++i) {
+      const BodySpec& spec = kBodies[i];
       auto* body = new TControl3D;
       body->SetName(spec.name);
       form.AddObject(body);
-      TFloatAnimation* animation = mended ? new TOrbitAnimation : new TFloatAnimation;
-      body->AddObject(animation);
+      body->BeginLoading();
+      body->Position().SetX(spec.radius);
+      body->RotationAngle().SetY(spec.phase);
       bodies.push_back(body);
-      animations.push_back(animation);
-    }
-    form.BeginLoading();
-    for (int i = 0; i < kBodyCount; ++i) {
-      bodies[i]->Position().SetX(kBodies[i].radius);
-      bodies[i]->RotationAngle().SetY(kBodies[i].phase);
-      TFloatAnimation* a = animations[i];
-      a->SetDuration(kBodies[i].duration);
-      a->SetLoop(true);
-      a->SetPropertyName("RotationAngle.Y");
-      a->SetStartValue(0);
-      a->SetStartFromCurrent(true);
-      a->SetStopValue(-360);
-      a->SetEnabled(true);
+      animations.push_back(mended ? AddBodyAnimation(*body, i + 1, spec.duration)
+                                  : AddStockAnimation(*body, spec.duration));
     }
     form.EndLoading();
     for (int i = 0; i < kBodyCount; ++i)
       bodies[i]->RotationCenter().SetX(-kBodies[i].radius);
+  }
+
+  // The body animation as stored, without the mend.
+  static TFloatAnimation* AddStockAnimation(TControl3D& body, float duration) {
+    auto* a = new TFloatAnimation;
+    body.AddObject(a);
+    a->SetDuration(duration);
+    a->SetLoop(true);
+    a->SetPropertyName("RotationAngle.Y");
+    a->SetStartValue(0);
+    a->SetStartFromCurrent(true);
+    a->SetStopValue(-360);
+    a->SetEnabled(true);
+    return a;
   }
 
   // Degrees about the Y axis of the planet's centre, measured from the body's matrix.
@@ -165,8 +170,13 @@ void ExpectSteadyTurning(const Motion& m) {
 
 TEST(OrbitAnimation, EveryBodyTurns360DegreesPerDurationWithoutJumpsAcrossOffAndOn) {
   OrbitScene scene(true);
-  for (int i = 0; i < kBodyCount; ++i)
+  for (int i = 0; i < kBodyCount; ++i) {
+    // Started when loading completed, from the stored phase.
+    EXPECT_TRUE(scene.animations[i]->Running()) << kBodies[i].name;
+    EXPECT_EQ(scene.animations[i]->StartValue(), kBodies[i].phase) << kBodies[i].name;
+    EXPECT_EQ(scene.animations[i]->StopValue(), kBodies[i].phase - 360) << kBodies[i].name;
     EXPECT_NEAR(Wrap(scene.Angle(i) - kBodies[i].phase), 0, 1e-4) << kBodies[i].name;
+  }
 
   const Motion first = Drive(scene, 8 * 60, 1);
   ExpectSteadyTurning(first);
