@@ -41,7 +41,7 @@ class TFmxObject : public TPersistent {
   // Loading: while the stored tree is being built, setters that would react (start an
   // animation, rebuild a list) only record their values.
   bool IsLoading() const { return FLoading; }
-  void BeginLoading();  // marks the whole subtree as loading
+  void BeginLoading();  // marks the whole subtree, and objects added to it later, as loading
   // Tells every object of the subtree that loading is complete, each after its own children.
   void EndLoading();
 
