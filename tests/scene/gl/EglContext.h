@@ -1,0 +1,13 @@
+// A GL 3.3 core context without any window: EGL on Mesa's surfaceless platform. Made once per
+// process and left current; render tests and benchmarks draw into their own framebuffers.
+#pragma once
+
+#include <string>
+
+namespace scene::gl::testing {
+
+// Makes the context current (creating it on first use); false with `error` set when the
+// machine has no such context.
+bool MakeGLContextCurrent(std::string* error = nullptr);
+
+}  // namespace scene::gl::testing

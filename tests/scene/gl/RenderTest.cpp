@@ -1,0 +1,279 @@
+// The GL device drawing the stored scene and small scenes off-screen, checked pixel by pixel
+// against facts of the geometry: where the planet lands, which pixels are opaque, where no
+// star may show, which moons show through the transparent parts of the ring disc, and that a
+// sphere seen from inside shows nothing unless it is two-sided.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "EglContext.h"
+#include "SceneFixture.h"
+#include "scene/ColorMaterial.h"
+#include "scene/gl/GLContext3D.h"
+
+namespace scene::gl::testing {
+namespace {
+
+constexpr int Width = 1920, Height = 1080;
+
+class GLTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    if (!MakeGLContextCurrent(&error)) GTEST_SKIP() << "no GL context: " << error;
+  }
+};
+
+// The disc's rim as drawn, in pixels: a convex polygon.
+std::vector<TPoint3D> RimPolygon(const TStartScene& s) {
+  const TDisk& disk = *s.Scene.Disk1;
+  const TMatrix3D model = disk.MeshMatrix() * disk.AbsoluteMatrix();
+  std::vector<TPoint3D> rim;
+  for (int k = 0; k < disk.SubdivisionsAxes(); ++k)
+    rim.push_back(
+        ToPixel(*s.Viewport, TransformPoint(disk.Data().VertexBuffer()[k].Position, model)));
+  return rim;
+}
+
+// Signed distance of (x, y) from the polygon's boundary: positive inside, and at least the
+// true distance when outside.
+float InsideDistance(const std::vector<TPoint3D>& polygon, float x, float y) {
+  float area = 0;
+  for (size_t i = 0; i < polygon.size(); ++i) {
+    const TPoint3D& a = polygon[i];
+    const TPoint3D& b = polygon[(i + 1) % polygon.size()];
+    area += a.X * b.Y - b.X * a.Y;
+  }
+  const float sign = area > 0 ? 1.0f : -1.0f;
+  float inside = 1e9f;
+  for (size_t i = 0; i < polygon.size(); ++i) {
+    const TPoint3D& a = polygon[i];
+    const TPoint3D& b = polygon[(i + 1) % polygon.size()];
+    const float ex = b.X - a.X, ey = b.Y - a.Y, len = std::hypot(ex, ey);
+    const float d = sign * (ex * (y - a.Y) - ey * (x - a.X)) / len;
+    inside = std::min(inside, d);
+  }
+  return inside;
+}
+
+// The start scene, rendered once for the tests that look at it.
+class StartFrame : public GLTest {
+ protected:
+  static void SetUpTestSuite() {
+    if (!MakeGLContextCurrent()) return;
+    Scene = std::make_unique<TStartScene>(Width, Height);
+    TTargetFramebuffer window(Width, Height);
+    window.Clear(0, 0, 0, 0);  // transparent, so that opacity can be read back
+    Scene->Viewport->PaintTo({window.Name(), Width, Height});
+    Image = window.Read();
+    Rim = RimPolygon(*Scene);
+    // Over the window's black fill, as a person sees it.
+    window.Clear(0, 0, 0, 1);
+    Scene->Viewport->PaintTo({window.Name(), Width, Height});
+    const std::string dir = ORVANE_RENDER_OUT;
+    std::filesystem::create_directories(dir);
+    const std::string path = dir + "/start-scene.png";
+    if (SavePng(window.Read(), path)) std::printf("start scene: %s\n", path.c_str());
+  }
+  static void TearDownTestSuite() {
+    Scene.reset();
+    ReleaseGLDevice();
+  }
+  static inline std::unique_ptr<TStartScene> Scene;
+  static inline TTextureImage Image;
+  static inline std::vector<TPoint3D> Rim;
+};
+
+TEST_F(StartFrame, PlanetCentreIsAtTheImageCentre) {
+  ASSERT_EQ(Scene->Viewport->Context()->Samples(), 4);
+  // The centre row is free of the rings in front of the planet (it meets the ring plane on
+  // the planet's own diameter).
+  const int row = Height / 2;
+  int left = -1, right = -1;
+  for (int x = 0; x < Width; ++x)
+    if (IsPlanet(Image.Pixel(x, row))) {
+      if (left < 0) left = x;
+      right = x;
+    }
+  ASSERT_GE(left, 0);
+  EXPECT_NEAR((left + right + 1) / 2.0, Width / 2.0, 1.0);
+  // The silhouette is a circle about the centre: its top lies one half-width above it.
+  int top = -1;
+  for (int y = 0; y < Height && top < 0; ++y)
+    if (IsPlanet(Image.Pixel(Width / 2, y))) top = y;
+  EXPECT_NEAR(top, Height / 2.0 - (right + 1 - left) / 2.0, 1.5);
+  const TPoint3D centre = ToPixel(*Scene->Viewport, {0, 0, 0});
+  EXPECT_NEAR(centre.X, Width / 2.0, 1e-3);
+  EXPECT_NEAR(centre.Y, Height / 2.0, 1e-3);
+}
+
+TEST_F(StartFrame, EveryPixelOutsideTheDiscIsOpaque) {
+  int checked = 0, transparent = 0;
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x) {
+      if (InsideDistance(Rim, x + 0.5f, y + 0.5f) > -2) continue;
+      ++checked;
+      if (Image.Pixel(x, y)[3] != 255) ++transparent;
+    }
+  EXPECT_GT(checked, Width * Height / 2);
+  EXPECT_EQ(transparent, 0);
+}
+
+TEST_F(StartFrame, NoStarShowsInsideTheDisc) {
+  int inside = 0, sky = 0, clear = 0;
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x) {
+      if (InsideDistance(Rim, x + 0.5f, y + 0.5f) < 2) continue;
+      ++inside;
+      const std::uint8_t* p = Image.Pixel(x, y);
+      if (IsStar(p) || IsSkyBackground(p)) ++sky;
+      if (p[3] == 0) ++clear;
+    }
+  EXPECT_GT(inside, 10000);
+  EXPECT_EQ(sky, 0);
+  // The hole and the gaps between the rings stay clear: the window's fill shows there.
+  EXPECT_GT(clear, 200);
+}
+
+TEST_F(StartFrame, StarsShowOutsideTheDisc) {
+  int stars = 0;
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x)
+      if (IsStar(Image.Pixel(x, y))) ++stars;
+  EXPECT_GT(stars, 1000);
+}
+
+// Tethys (drawn before the planet) and Mimas (drawn after it) each placed behind the clear
+// gap between the planet and the inner ring, on either side of the planet.
+TEST_F(GLTest, MoonDrawnBeforeThePlanetShowsThroughTheDiscAndMimasDoesNot) {
+  TStartScene s(Width, Height, /*rotationCentres=*/false);
+  TTargetFramebuffer window(Width, Height);
+  window.Clear(0, 0, 0, 0);
+  s.Viewport->PaintTo({window.Name(), Width, Height});  // sets the frame's matrices
+  const TPoint3D eye = s.Scene.Camera1->AbsolutePosition().ToPoint();
+  struct {
+    TSphere* moon;
+    TPoint3D gap;
+    bool shows;
+  } cases[] = {{s.Scene.Sphere5, {-5.4f, 0, 0}, true}, {s.Scene.Sphere3, {5.4f, 0, 0}, false}};
+  for (auto& c : cases) {
+    const TPoint3D behind = eye + (c.gap - eye) * 1.3f;
+    c.moon->Position().SetX(behind.X);
+    c.moon->Position().SetY(behind.Y);
+    c.moon->Position().SetZ(behind.Z);
+    c.moon->Scale().SetPoint({0.4f, 0.4f, 0.4f});
+  }
+  window.Clear(0, 0, 0, 0);
+  s.Viewport->PaintTo({window.Name(), Width, Height});
+  const TTextureImage image = window.Read();
+  for (const auto& c : cases) {
+    const TPoint3D at = ToPixel(*s.Viewport, c.moon->AbsolutePosition().ToPoint());
+    const std::uint8_t* p = image.Pixel(static_cast<int>(at.X), static_cast<int>(at.Y));
+    EXPECT_EQ(IsMoon(p), c.shows) << c.moon->Name();
+    EXPECT_EQ(p[3], c.shows ? 255 : 0) << c.moon->Name();
+  }
+}
+
+// A camera at the centre of a sphere of radius 5 drawn in the default red.
+struct InsideCase {
+  bool twoSide;
+  int redPixels;  // of 64 x 48
+};
+
+class InsideSphere : public GLTest, public ::testing::WithParamInterface<InsideCase> {};
+
+TEST_P(InsideSphere, ShowsOnlyWhenTwoSided) {
+  TGLWindow window(64, 48);
+  auto* viewport = new ui::TViewport3D;
+  window.Form.AddObject(viewport);
+  viewport->SetAlign(ui::TAlignLayout::Client);
+  viewport->SetColor(claNull);
+  auto* camera = new TCamera;
+  auto* sphere = new TSphere;
+  viewport->AddObject(camera);
+  viewport->AddObject(sphere);
+  camera->Position().SetZ(0);
+  viewport->SetCamera(camera);
+  viewport->SetUsingDesignCamera(false);
+  sphere->Scale().SetPoint({10, 10, 10});
+  sphere->SetTwoSide(GetParam().twoSide);
+  TTargetFramebuffer target(64, 48);
+  target.Clear(0, 0, 0, 0);
+  viewport->PaintTo({target.Name(), 64, 48});
+  const TTextureImage image = target.Read();
+  int red = 0, clear = 0;
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 64; ++x) {
+      const std::uint8_t* p = image.Pixel(x, y);
+      if (p[0] == 255 && p[1] == 0 && p[2] == 0 && p[3] == 255) ++red;
+      if (p[3] == 0) ++clear;
+    }
+  EXPECT_EQ(red, GetParam().redPixels);
+  EXPECT_EQ(clear, 64 * 48 - GetParam().redPixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoSide, InsideSphere,
+                         ::testing::Values(InsideCase{false, 0}, InsideCase{true, 64 * 48}));
+
+// The vertex programs compute the lit colour of the CPU reference: the centre of a white
+// body seen along the light gets 252/255, and 88/255 when the light comes from behind it.
+struct LitCase {
+  float lightTurnY;
+  int centre;
+};
+
+class LitSphere : public GLTest, public ::testing::WithParamInterface<LitCase> {};
+
+TEST_P(LitSphere, CentreMatchesTheReferenceColour) {
+  TGLWindow window(200, 200);
+  auto* viewport = new ui::TViewport3D;
+  window.Form.AddObject(viewport);
+  viewport->SetAlign(ui::TAlignLayout::Client);
+  viewport->SetColor(claNull);
+  auto* pivot = new TDummy;
+  auto* camera = new TCamera;
+  auto* light = new TLight;
+  auto* sphere = new TSphere;
+  viewport->AddObject(sphere);
+  viewport->AddObject(pivot);
+  pivot->AddObject(camera);
+  pivot->AddObject(light);
+  camera->Position().SetZ(-20);
+  camera->SetTarget(sphere);
+  light->Position().SetZ(-30);
+  light->RotationAngle().SetY(GetParam().lightTurnY);
+  viewport->SetCamera(camera);
+  viewport->SetUsingDesignCamera(false);
+  sphere->SetSubdivisionsAxes(50);
+  sphere->SetSubdivisionsHeight(50);
+  sphere->Scale().SetPoint({10, 10, 10});
+  TLightMaterialSource material;
+  material.SetDiffuse(0xFFA4A4A4);
+  material.SetAmbient(0xFF585858);
+  material.SetSpecular(claNull);
+  TTextureImage white(8, 4);
+  std::fill(white.Pixels.begin(), white.Pixels.end(), 255);
+  material.SetTexture(std::move(white));
+  sphere->SetMaterialSource(&material);
+  TTargetFramebuffer target(200, 200);
+  target.Clear(0, 0, 0, 0);
+  viewport->PaintTo({target.Name(), 200, 200});
+  const TTextureImage image = target.Read();
+  const std::uint8_t* p = image.Pixel(100, 100);
+  for (int channel = 0; channel < 3; ++channel)
+    EXPECT_NEAR(p[channel], GetParam().centre, 2);
+  EXPECT_EQ(p[3], 255);
+  sphere->SetMaterialSource(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Light, LitSphere, ::testing::Values(LitCase{0, 252}, LitCase{180, 88}));
+
+}  // namespace
+}  // namespace scene::gl::testing

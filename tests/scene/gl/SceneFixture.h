@@ -1,0 +1,81 @@
+// What render tests and benchmarks share: synthetic textures of the scene's kinds, a
+// framebuffer standing in for the window, a window whose host makes GL contexts, and the
+// stored scene in its start state.
+//
+// Synthetic colours are chosen so that a pixel tells what it shows: the planet is orange-red,
+// the moons green, the sky deep blue with cyan stars, the rings beige with the stored image's
+// alpha layout (0 inside 539 px of 1024, rings to 999, 0 at 1000 and 1001, a faint band to
+// 1023, 0 outside the inscribed circle).
+#pragma once
+
+#include <GL/gl.h>
+
+#include <memory>
+#include <string>
+
+#include "app/StoredScene.h"
+#include "scene/TextureImage.h"
+#include "ui/Form.h"
+#include "ui/Viewport3D.h"
+
+namespace scene::gl::testing {
+
+TTextureImage MakeBodyTexture(int width, int height, std::uint8_t r, std::uint8_t g,
+                              std::uint8_t b);
+TTextureImage MakeSkyTexture(int width, int height);
+TTextureImage MakeRingTexture(int size);
+
+// What a pixel shows, by its synthetic colour.
+bool IsStar(const std::uint8_t* rgba);
+bool IsSkyBackground(const std::uint8_t* rgba);
+bool IsPlanet(const std::uint8_t* rgba);
+bool IsMoon(const std::uint8_t* rgba);
+
+// An RGBA8 framebuffer of the window's size.
+class TTargetFramebuffer {
+ public:
+  TTargetFramebuffer(int width, int height);
+  ~TTargetFramebuffer();
+  GLuint Name() const { return FFramebuffer; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void Clear(float r, float g, float b, float a);
+  // The pixels, row 0 at the top.
+  TTextureImage Read() const;
+
+ private:
+  int FWidth, FHeight;
+  GLuint FFramebuffer = 0, FTexture = 0;
+};
+
+// A window (form) whose host makes GL drawing contexts.
+class TGLWindow : public ui::IWindowHost, public ui::IContextFactory {
+ public:
+  TGLWindow(int width, int height);
+  ~TGLWindow() override;
+  ui::TCustomForm Form;
+
+  void Invalidate(const ui::TRectF&) override {}
+  float Scale() const override { return 1; }
+  void SetCaption(const std::string&) override {}
+  ui::IContextFactory& ContextFactory() override { return *this; }
+  std::unique_ptr<TContext3D> CreateContext(int width, int height, int samples) override;
+};
+
+// The stored scene in a window of the given size, in its start state (loading ended, moon
+// rotation centres set, camera at -60, pivot turned by -15 about X) with synthetic textures.
+struct TStartScene {
+  TStartScene(int width, int height, bool rotationCentres = true);
+  TGLWindow Window;
+  ui::TViewport3D* Viewport;
+  app::TStoredScene Scene;
+};
+
+// The pixel (top-left origin, x right, y down) where a point of the scene lands in the last
+// frame of `viewport`.
+TPoint3D ToPixel(const ui::TViewport3D& viewport, const TPoint3D& point);
+
+// Writes the picture as a PNG file; returns false when it could not.
+bool SavePng(const TTextureImage& image, const std::string& path);
+
+}  // namespace scene::gl::testing
