@@ -6,9 +6,13 @@
 #include <QImage>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <random>
+#include <vector>
 
+#include "assets/EmbeddedAssets.h"
 #include "scene/gl/GLContext3D.h"
+#include "ui/qt/PngDecoder.h"
 
 namespace scene::gl::testing {
 
@@ -139,7 +143,7 @@ std::unique_ptr<TContext3D> TGLWindow::CreateContext(int width, int height, int 
   return CreateGLContext3D(width, height, samples);
 }
 
-TStartScene::TStartScene(int width, int height, bool rotationCentres)
+TStartScene::TStartScene(int width, int height, bool rotationCentres, bool storedPictures)
     : Window(width, height), Viewport(new ui::TViewport3D) {
   ui::TCustomForm& form = Window.Form;
   form.BeginLoading();
@@ -148,6 +152,24 @@ TStartScene::TStartScene(int width, int height, bool rotationCentres)
   form.EndLoading();
   form.ClientResized(static_cast<float>(width), static_cast<float>(height));
   using app::TSceneTexture;
+  if (storedPictures) {
+    std::vector<std::future<TTextureImage>> decoded;
+    for (int i = 0; i < app::SceneTextureCount; ++i)
+      decoded.push_back(std::async(std::launch::async, [i] {
+        return ui::qt::DecodePng(assets::EmbeddedImage(static_cast<assets::TAssetId>(i)));
+      }));
+    for (int i = 0; i < app::SceneTextureCount; ++i)
+      AttachTexture(Scene, static_cast<TSceneTexture>(i), decoded[static_cast<size_t>(i)].get());
+  } else {
+    AttachSyntheticTextures();
+  }
+  if (rotationCentres) app::SetMoonRotationCentres(Scene);
+  Scene.Camera1->Position().SetZ(-60);
+  Scene.Dummy1->RotationAngle().SetX(-15);
+}
+
+void TStartScene::AttachSyntheticTextures() {
+  using app::TSceneTexture;
   AttachTexture(Scene, TSceneTexture::Planet, MakeBodyTexture(512, 256, 235, 95, 40));
   for (TSceneTexture moon :
        {TSceneTexture::Mimas, TSceneTexture::Enceladus, TSceneTexture::Tethys, TSceneTexture::Dione,
@@ -155,9 +177,6 @@ TStartScene::TStartScene(int width, int height, bool rotationCentres)
     AttachTexture(Scene, moon, MakeBodyTexture(256, 128, 70, 215, 90));
   AttachTexture(Scene, TSceneTexture::Sky, MakeSkyTexture(2048, 1024));
   AttachTexture(Scene, TSceneTexture::Rings, MakeRingTexture(2048));
-  if (rotationCentres) app::SetMoonRotationCentres(Scene);
-  Scene.Camera1->Position().SetZ(-60);
-  Scene.Dummy1->RotationAngle().SetX(-15);
 }
 
 TPoint3D ToPixel(const ui::TViewport3D& viewport, const TPoint3D& point) {

@@ -63,12 +63,16 @@ class TGLWindow : public ui::IWindowHost, public ui::IContextFactory {
 };
 
 // The stored scene in a window of the given size, in its start state (loading ended, moon
-// rotation centres set, camera at -60, pivot turned by -15 about X) with synthetic textures.
+// rotation centres set, camera at -60, pivot turned by -15 about X) with synthetic textures,
+// or with the program's stored pictures (decoded in parallel, one task per picture).
 struct TStartScene {
-  TStartScene(int width, int height, bool rotationCentres = true);
+  TStartScene(int width, int height, bool rotationCentres = true, bool storedPictures = false);
   TGLWindow Window;
   ui::TViewport3D* Viewport;
   app::TStoredScene Scene;
+
+ private:
+  void AttachSyntheticTextures();
 };
 
 // The pixel (top-left origin, x right, y down) where a point of the scene lands in the last
