@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <functional>
-#include <map>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -35,6 +37,65 @@ struct TOutput {
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
+
+// Encodes and writes finished pictures on a thread of its own, in the order they were handed
+// in, while the workers go on making the next ones.
+class TEncoder {
+ public:
+  explicit TEncoder(std::filesystem::path dir) : FDir(std::move(dir)), FThread([this] { Run(); }) {}
+  ~TEncoder() { Finish(); }
+
+  void Submit(std::string name, TImage image) {
+    {
+      std::lock_guard<std::mutex> guard(FLock);
+      FQueue.push_back({std::move(name), std::move(image)});
+    }
+    FWake.notify_one();
+  }
+  // Waits for every submitted picture; false if any could not be written.
+  bool Finish() {
+    {
+      std::lock_guard<std::mutex> guard(FLock);
+      FDone = true;
+    }
+    FWake.notify_one();
+    if (FThread.joinable()) FThread.join();
+    return !FFailed;
+  }
+
+ private:
+  void Run() {
+    for (;;) {
+      TOutput out;
+      {
+        std::unique_lock<std::mutex> lock(FLock);
+        FWake.wait(lock, [&] { return FDone || !FQueue.empty(); });
+        if (FQueue.empty()) return;
+        out = std::move(FQueue.front());
+        FQueue.pop_front();
+      }
+      try {
+        const std::vector<std::uint8_t> png = EncodePng(out.Image, ShippedPngOptions());
+        // Written under a temporary name and renamed, so a reader never sees half a file.
+        const std::filesystem::path path = FDir / (out.Name + ".png");
+        const std::filesystem::path temp = FDir / (out.Name + ".png.tmp");
+        WriteFile(temp.string(), png);
+        std::filesystem::rename(temp, path);
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", out.Name.c_str(), e.what());
+        FFailed = true;
+      }
+    }
+  }
+
+  std::filesystem::path FDir;
+  std::mutex FLock;
+  std::condition_variable FWake;
+  std::deque<TOutput> FQueue;
+  bool FDone = false;
+  std::atomic<bool> FFailed{false};
+  std::thread FThread;
+};
 
 }  // namespace
 
@@ -71,83 +132,54 @@ int main(int argc, char** argv) {
   }
   const auto wanted = [&](const std::string& name) { return only.empty() || only.count(name); };
   const auto start = std::chrono::steady_clock::now();
-  std::vector<TOutput> outputs;
-  const auto make = [&](const std::string& name, const std::function<TImage()>& fn) {
-    const auto t = std::chrono::steady_clock::now();
-    outputs.push_back({name, fn()});
-    std::printf("  %-10s %5dx%-5d generated in %.2f s\n", name.c_str(),
-                outputs.back().Image.Width(), outputs.back().Image.Height(), Seconds(t));
-  };
   try {
     fs::create_directories(outDir);
+    TEncoder encoder(outDir);
+    const auto timed = [&](const std::string& name, const std::function<TImage()>& make) {
+      const auto t = std::chrono::steady_clock::now();
+      TImage image = make();
+      std::printf("  %-10s %4dx%-4d made in %5.2f s\n", name.c_str(), image.Width(), image.Height(),
+                  Seconds(t));
+      std::fflush(stdout);
+      return image;
+    };
+    // The sky first: its encoding is the longest and runs while the rest is being made.
+    if (wanted("sky")) encoder.Submit("sky", timed("sky", [] { return MakeSky(BaseSeed + 2); }));
     // The About picture and the icons are rendered from the planet, ring and moon maps, so
     // those are made whenever anything that needs them is asked for.
     const bool pictures = wanted("about") || wanted("icon");
-    const std::vector<std::string> moons = {"mimas", "enceladus", "tethys", "dione",
-                                            "rhea",  "titan",     "iapetus"};
     TImage planet, rings, titan, enceladus;
     if (wanted("planet") || pictures) {
-      planet = MakePlanet(BaseSeed + 1);
-      if (wanted("planet")) outputs.push_back({"planet", planet});
+      planet = timed("planet", [] { return MakePlanet(BaseSeed + 1); });
+      if (wanted("planet")) encoder.Submit("planet", planet);
     }
+    const std::vector<std::string> moons = {"mimas", "enceladus", "tethys", "dione",
+                                            "rhea",  "titan",     "iapetus"};
     for (std::size_t i = 0; i < moons.size(); ++i) {
-      const bool keep = moons[i] == "titan" || moons[i] == "enceladus";
-      if (!wanted(moons[i]) && !(pictures && keep)) continue;
-      const auto t = std::chrono::steady_clock::now();
-      TImage image = MakeMoon(static_cast<TMoon>(i), BaseSeed + 10 + i);
-      std::printf("  %-10s generated in %.2f s\n", moons[i].c_str(), Seconds(t));
+      const bool needed = pictures && (moons[i] == "titan" || moons[i] == "enceladus");
+      if (!wanted(moons[i]) && !needed) continue;
+      TImage image =
+          timed(moons[i], [&] { return MakeMoon(static_cast<TMoon>(i), BaseSeed + 10 + i); });
       if (moons[i] == "titan") titan = image;
       if (moons[i] == "enceladus") enceladus = image;
-      if (wanted(moons[i])) outputs.push_back({moons[i], std::move(image)});
+      if (wanted(moons[i])) encoder.Submit(moons[i], std::move(image));
     }
-    if (wanted("sky")) make("sky", [] { return MakeSky(BaseSeed + 2); });
     if (wanted("rings") || pictures) {
-      rings = MakeRings(BaseSeed + 3);
-      if (wanted("rings")) outputs.push_back({"rings", rings});
+      rings = timed("rings", [] { return MakeRings(BaseSeed + 3); });
+      if (wanted("rings")) encoder.Submit("rings", rings);
     }
     const TSceneMaps maps{&planet, &rings, &titan, &enceladus};
-    if (wanted("about")) make("about", [&] { return MakeAboutPicture(maps, BaseSeed + 4); });
+    if (wanted("about")) {
+      encoder.Submit("about", timed("about", [&] { return MakeAboutPicture(maps, BaseSeed + 4); }));
+    }
     if (wanted("icon")) {
       for (int size : {16, 32, 48, 64, 128, 256}) {
-        outputs.push_back({"icon-" + std::to_string(size), MakeIcon(maps, size)});
+        encoder.Submit("icon-" + std::to_string(size), MakeIcon(maps, size));
       }
     }
-    std::printf("generated %zu images in %.2f s\n", outputs.size(), Seconds(start));
-    // Encoding: one image per worker, largest first (the sky alone is about half the work).
-    const auto encodeStart = std::chrono::steady_clock::now();
-    std::vector<std::size_t> order(outputs.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-      order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      return outputs[a].Image.Pixels().size() > outputs[b].Image.Pixels().size();
-    });
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> failed{false};
-    auto worker = [&] {
-      for (std::size_t k; (k = next.fetch_add(1)) < order.size();) {
-        const TOutput& out = outputs[order[k]];
-        try {
-          const std::vector<std::uint8_t> png = EncodePng(out.Image, ShippedPngOptions());
-          // Written under a temporary name and renamed, so a reader never sees half a file.
-          const fs::path path = outDir / (out.Name + ".png");
-          const fs::path temp = outDir / (out.Name + ".png.tmp");
-          WriteFile(temp.string(), png);
-          fs::rename(temp, path);
-        } catch (const std::exception& e) {
-          std::fprintf(stderr, "%s: %s\n", out.Name.c_str(), e.what());
-          failed = true;
-        }
-      }
-    };
-    std::vector<std::thread> pool;
-    for (int t = 1; t < WorkerCount(); ++t)
-      pool.emplace_back(worker);
-    worker();
-    for (auto& t : pool)
-      t.join();
-    if (failed) return 1;
-    std::printf("encoded in %.2f s; total %.2f s with %d threads\n", Seconds(encodeStart),
-                Seconds(start), WorkerCount());
+    std::printf("made all in %.2f s; finishing the PNG files\n", Seconds(start));
+    if (!encoder.Finish()) return 1;
+    std::printf("total %.2f s with %d threads\n", Seconds(start), WorkerCount());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "orvane_asset_gen: %s\n", e.what());
     return 1;

@@ -55,21 +55,21 @@ TImage Paint(const TSurface& s, float shadeStrength, const TPaint& paint) {
   return image;
 }
 
-// Bright streaks (fresh ice on fault cliffs), 0..1: long, braided, sub-parallel lines drawn
-// as contour lines of a smooth warped field, broken into segments.
-float Wisps(TVec3 p, const TNoise& noise, float scale, float width) {
-  const TVec3 warp = noise.Fbm3(p * (scale * 0.8f), 3) * 0.25f;
-  const float field = noise.Fbm(p * scale + warp, 2) * 4.0f;
+// Bright streaks (fresh ice on fault cliffs), 0..1: long, braided, roughly parallel lines
+// across `axis`, drawn as contour lines of a field that grows along the axis and is bent by
+// noise, and broken into segments of different strength.
+float Wisps(TVec3 p, TVec3 axis, const TNoise& noise, float lines, float width) {
+  const TVec3 warp = noise.Fbm3(p * 1.2f, 3) * 0.22f;
+  const float field = (Dot(p + warp, axis) + 0.12f * noise.Fbm(p * 3.0f, 4)) * lines;
   const float toLine = std::fabs(field - std::round(field));
   const float line = std::exp(-toLine * toLine / (width * width));
-  const float fine = noise.Fbm(p * (scale * 2.7f) + warp * 2.0f + TVec3{3, 1, 4}, 3) * 7.0f;
-  const float toFine = std::fabs(fine - std::round(fine));
-  const float fineLine = std::exp(-toFine * toFine / (0.5f * width * width));
-  const float segments =
-      SmoothStep(-0.25f, 0.25f, noise.Fbm(p * (scale * 1.3f) + TVec3{9, 9, 9}, 3));
-  const float fineSegments =
-      SmoothStep(0.0f, 0.4f, noise.Fbm(p * (scale * 3.0f) + TVec3{5, 2, 8}, 2));
-  return Clamp01(line * (0.35f + 0.65f * segments) + 0.5f * fineLine * fineSegments);
+  // Thinner companion fractures beside the main ones.
+  const float fineField = field * 2.7f + 0.6f * noise.Fbm(p * 5.0f + TVec3{3, 1, 4}, 3);
+  const float toFine = std::fabs(fineField - std::round(fineField));
+  const float fineLine = std::exp(-toFine * toFine / (0.4f * width * width));
+  const float segments = SmoothStep(-0.3f, 0.25f, noise.Fbm(p * 2.2f + TVec3{9, 9, 9}, 4));
+  const float fineSegments = SmoothStep(0.05f, 0.4f, noise.Fbm(p * 4.0f + TVec3{5, 2, 8}, 3));
+  return Clamp01(line * segments + 0.45f * fineLine * fineSegments);
 }
 
 TImage MakeMimas(std::uint64_t seed) {
@@ -238,7 +238,9 @@ TImage MakeStreakedMoon(std::uint64_t seed, bool rhea) {
     float albedo = 1.0f + 0.06f * noise.Fbm(p * 2.2f, 5) + 0.8f * h + bright;
     // The trailing hemisphere is darker, crossed by bright wispy streaks.
     albedo *= 1.0f - (rhea ? 0.12f : 0.22f) * trailing;
-    const float wisp = Wisps(p, streaks, rhea ? 1.6f : 1.3f, rhea ? 0.08f : 0.09f) * trailing;
+    // Streaks run roughly from pole to pole, a little slanted.
+    const TVec3 axis = rhea ? Normalize({0.55f, 0.25f, 0.3f}) : Normalize({0.6f, -0.2f, 0.2f});
+    const float wisp = Wisps(p, axis, streaks, rhea ? 7.0f : 5.0f, rhea ? 0.07f : 0.09f) * trailing;
     TColor c = base * albedo;
     return Lerp(c, Hex(0xF2F4F6), wisp * 0.85f);
   });
@@ -260,9 +262,10 @@ TImage MakeTitan(std::uint64_t seed) {
       TColor c = Lerp(Hex(0xD9A24F), Hex(0xCB8E3F), bands * 0.55f);
       c = Lerp(c, Hex(0xE4B468), SmoothStep(0.3f, 1.2f, lat) * 0.5f);
       c = Lerp(c, Hex(0x9C6A35), SmoothStep(-0.9f, -1.35f, lat + wobble) * 0.75f);
-      const float dunes = SmoothStep(0.0f, 0.5f, noise.Fbm(p * 2.5f + TVec3{3, 1, 2}, 5)) *
-                          (1.0f - SmoothStep(0.2f, 0.6f, std::fabs(lat)));
-      c = c * (1.0f - 0.07f * dunes + 0.02f * noise.Fbm(p * 8.0f, 3));
+      // Seen through the haze, the dark dune fields are broad, soft and faint.
+      const float dunes = SmoothStep(-0.1f, 0.4f, noise.Fbm(p * 1.6f + TVec3{3, 1, 2}, 3)) *
+                          (1.0f - SmoothStep(0.15f, 0.55f, std::fabs(lat)));
+      c = c * (1.0f - 0.045f * dunes + 0.012f * noise.Fbm(p * 5.0f, 3));
       image.Put(x, y, c);
     }
   });
@@ -297,8 +300,9 @@ TImage MakeIapetus(std::uint64_t seed) {
     // patchy boundary between them.
     const float lat = std::asin(std::clamp(p.Y, -1.0f, 1.0f));
     const float lon = std::atan2(Dot(p, TVec3{-1, 0, 0}), Dot(p, Leading));
-    const float e = std::sqrt(lon * lon / (2.1f * 2.1f) + lat * lat / (1.05f * 1.05f));
-    const float edge = 0.2f * noise.Fbm(p * 2.5f, 6) + 0.12f * noise.Fbm(p * 11.0f, 4);
+    const float e = std::sqrt(lon * lon / (2.2f * 2.2f) + lat * lat / (1.1f * 1.1f));
+    const TVec3 bend = noise.Fbm3(p * 1.5f + TVec3{4, 4, 4}, 3) * 0.35f;
+    const float edge = 0.3f * noise.Fbm(p * 2.0f + bend, 6) + 0.12f * noise.Fbm(p * 9.0f, 4);
     // Towards the boundary the dark material breaks into spots and streaks.
     const float spots = SmoothStep(0.1f, 0.35f, noise.Fbm(p * 9.0f + TVec3{1, 5, 2}, 4));
     const float core = 1.0f - SmoothStep(0.72f, 0.8f, e + edge);
@@ -306,7 +310,9 @@ TImage MakeIapetus(std::uint64_t seed) {
     const float dark = std::max(core, fringe);
     const float albedoNoise = 0.06f * noise.Fbm(p * 4.0f + TVec3{7, 7, 7}, 4);
     const TColor bright = Hex(0xDCD4C4) * (1.0f + albedoNoise + 0.6f * h);
-    const TColor darkSide = Hex(0x3A281C) * (1.0f + 2.0f * albedoNoise + 0.8f * h);
+    const float darkTone = noise.Fbm(p * 2.5f + TVec3{2, 9, 4}, 4);
+    const TColor darkSide = Lerp(Hex(0x34241A), Hex(0x4E3624), SmoothStep(-0.3f, 0.3f, darkTone)) *
+                            (1.0f + 2.0f * albedoNoise + 0.8f * h);
     return Lerp(bright, darkSide, dark);
   });
 }

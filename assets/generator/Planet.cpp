@@ -62,7 +62,7 @@ TBandProfile MakeBands(TRandom& random, const TNoise& noise) {
     const float a = std::fabs(phi);
     // Broad gradient: bright equator, golden mid-latitudes, cool grey-blue polar caps.
     TColor base = Lerp(cream, gold, SmoothStep(0.05f, 0.7f, a));
-    base = Lerp(base, polar, SmoothStep(1.0f, 1.3f, a));
+    base = Lerp(base, polar, SmoothStep(0.9f, 1.35f, a));
     base = Lerp(base, polarDeep, SmoothStep(1.38f, 1.55f, a));
     float tone = 0, edge = 0;
     for (const TBand& b : bands) {

@@ -45,7 +45,7 @@ TColor BandGlow(TVec3 p, const TGalaxy& g, const TNoise& noise, const TNoise& du
   // Warm bulge, bluish-white disc, reddened where dust thins the light.
   TColor tint = Lerp(TColor{0.78f, 0.84f, 1.0f}, TColor{1.0f, 0.88f, 0.72f}, bulge);
   tint = Lerp(tint, TColor{1.0f, 0.8f, 0.65f}, absorb * 0.5f);
-  return tint * (0.032f * glow);
+  return tint * (0.04f * glow);
 }
 
 TColor StarTint(TRandom& random) {
