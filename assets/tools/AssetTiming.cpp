@@ -89,12 +89,20 @@ int main(int argc, char** argv) {
     int Level, Filters, Strategy;
   };
   const TChoice choices[] = {
-      {"level 1, no filter", 1, PNG_FILTER_NONE, -1}, {"level 1, up", 1, PNG_FILTER_UP, -1},
-      {"level 1, adaptive (all)", 1, -1, -1},         {"level 3, up", 3, PNG_FILTER_UP, -1},
-      {"level 6, no filter", 6, PNG_FILTER_NONE, -1}, {"level 6, sub", 6, PNG_FILTER_SUB, -1},
-      {"level 6, up", 6, PNG_FILTER_UP, -1},          {"level 6, paeth", 6, PNG_FILTER_PAETH, -1},
-      {"level 6, adaptive (all)", 6, -1, -1},         {"level 9, up", 9, PNG_FILTER_UP, -1},
-      {"level 9, adaptive (all)", 9, -1, -1},         {"rle strategy, up", 6, PNG_FILTER_UP, Z_RLE},
+      {"level 1, no filter", 1, PNG_FILTER_NONE, -1},
+      {"level 1, up", 1, PNG_FILTER_UP, -1},
+      {"level 1, adaptive (all)", 1, -1, -1},
+      {"level 3, up", 3, PNG_FILTER_UP, -1},
+      {"level 4, no filter", 4, PNG_FILTER_NONE, -1},
+      {"level 6, no filter", 6, PNG_FILTER_NONE, -1},
+      {"level 6, sub", 6, PNG_FILTER_SUB, -1},
+      {"level 6, up", 6, PNG_FILTER_UP, -1},
+      {"level 6, paeth", 6, PNG_FILTER_PAETH, -1},
+      {"level 6, adaptive (all)", 6, -1, -1},
+      {"level 9, no filter", 9, PNG_FILTER_NONE, -1},
+      {"level 9, up", 9, PNG_FILTER_UP, -1},
+      {"level 9, adaptive (all)", 9, -1, -1},
+      {"rle strategy, up", 6, PNG_FILTER_UP, Z_RLE},
       {"rle strategy, adaptive (all)", 6, -1, Z_RLE},
   };
   std::printf("\n%-30s %10s %12s %14s %14s\n", "PNG options", "MB", "encode s", "decode 1t s",
