@@ -49,7 +49,9 @@ else()
       file(COPY_FILE "${OUTPUT_DIR}/${f}" "${partial}/${f}")
     endforeach()
     file(WRITE "${partial}/complete" "${key_text}\n")
-    file(RENAME "${partial}" "${cached}" RESULT rename_result NO_REPLACE)
+    # rename(2) never replaces a non-empty folder: if another build got there first, its copy
+    # stays and ours is dropped.
+    file(RENAME "${partial}" "${cached}" RESULT rename_result)
     if(NOT rename_result STREQUAL "0")
       file(REMOVE_RECURSE "${partial}")
     endif()
