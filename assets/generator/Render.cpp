@@ -271,7 +271,7 @@ TImage MakeIcon(const TSceneMaps& maps, int size) {
   // Small icons need bolder rings and a brighter night side to stay legible.
   scene.RingBoost = size <= 32 ? 1.9f : 1.45f;
   scene.Ambient = size <= 32 ? 0.12f : 0.05f;
-  const TCamera cam = TCamera::LookAt({0.0f, 3.4f, 9.4f}, {0, 0, 0}, 27.5f, size, size);
+  const TCamera cam = TCamera::LookAt({0.0f, 5.2f, 8.4f}, {0, 0, 0}, 27.0f, size, size);
   const int samples = std::max(4, 128 / size);
   const std::vector<TSample> pixels = Render(scene, cam, samples);
   TImage image(size, size);
