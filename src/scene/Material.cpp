@@ -48,6 +48,7 @@ void TColorMaterial::Apply(TContext3D& /*context*/, float opacity, TShaderInputs
   inputs.SetVector("MaterialAmbient", 0, 0, 0, 0);
   inputs.SetVector("Opacity", opacity * c.A, 0, 0, 0);
   inputs.SetVector("Modulation", 0, 0, 0, 0);
+  inputs.OpaqueOutput = opacity >= 1 && c.A >= 1;
 }
 
 void TLightMaterial::Apply(TContext3D& context, float opacity, TShaderInputs& inputs) const {
@@ -81,6 +82,8 @@ void TLightMaterial::Apply(TContext3D& context, float opacity, TShaderInputs& in
   inputs.SetVector("Opacity", opacity, 0, 0, 0);
   inputs.Texture0 = FTexture ? context.PrepareTexture(*FTexture) : nullptr;
   inputs.SetVector("Modulation", inputs.Texture0 ? 2.0f : 0.0f, 0, 0, 0);
+  // The lit colour's alpha is 1; an opaque texture keeps it so.
+  inputs.OpaqueOutput = opacity >= 1 && (!inputs.Texture0 || FTexture->IsOpaque());
 }
 
 void TTextureMaterial::Apply(TContext3D& context, float opacity, TShaderInputs& inputs) const {
@@ -88,6 +91,7 @@ void TTextureMaterial::Apply(TContext3D& context, float opacity, TShaderInputs& 
   inputs.PixelProgram = "texture.fps";
   inputs.SetVector("Opacity", opacity, 0, 0, 0);
   inputs.Texture0 = FTexture ? context.PrepareTexture(*FTexture) : nullptr;
+  inputs.OpaqueOutput = opacity >= 1 && inputs.Texture0 && FTexture->IsOpaque();
 }
 
 TLightMaterialSource::TLightMaterialSource()

@@ -8,6 +8,7 @@ void TShaderInputs::Clear() {
   VertexProgram = {};
   PixelProgram = {};
   Texture0 = nullptr;
+  OpaqueOutput = false;
   FInputs.clear();
 }
 

@@ -28,6 +28,9 @@ class TShaderInputs {
   std::string_view PixelProgram;
   // The uploaded texture for "texture0", or null.
   TDeviceHandle* Texture0 = nullptr;
+  // Every pixel this draw outputs has alpha 1, so premultiplied blending would give the source
+  // unchanged: a device may skip the blend (same pixels, less memory traffic).
+  bool OpaqueOutput = false;
 
   // Empties the inputs, keeping the storage (one object serves every draw of a frame).
   void Clear();

@@ -8,6 +8,7 @@ void TTexture::Assign(TTextureImage image) {
   std::lock_guard lock(FLock);
   FWidth = image.IsEmpty() ? 0 : image.Width;
   FHeight = image.IsEmpty() ? 0 : image.Height;
+  FOpaque = !image.IsEmpty() && image.Opaque;
   if (image.IsEmpty()) {
     FImage = TTextureImage();
     FPending = false;
@@ -31,6 +32,11 @@ int TTexture::Height() const {
 bool TTexture::IsEmpty() const {
   std::lock_guard lock(FLock);
   return FWidth == 0 || FHeight == 0;
+}
+
+bool TTexture::IsOpaque() const {
+  std::lock_guard lock(FLock);
+  return FOpaque;
 }
 
 bool TTexture::HasPendingImage() const {

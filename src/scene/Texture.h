@@ -29,6 +29,8 @@ class TTexture {
   int Width() const;
   int Height() const;
   bool IsEmpty() const;
+  // Every texel is opaque (as the picture said when assigned).
+  bool IsOpaque() const;
   // The picture waits for its upload.
   bool HasPendingImage() const;
 
@@ -54,6 +56,7 @@ class TTexture {
   TTextureImage FImage;
   bool FPending = false;
   int FWidth = 0, FHeight = 0;
+  bool FOpaque = false;
   std::unique_ptr<TDeviceHandle> FHandle;
 };
 

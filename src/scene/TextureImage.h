@@ -1,7 +1,8 @@
 // A decoded picture: 8-bit red, green, blue, alpha per pixel with the colour channels
 // premultiplied by alpha; row 0 is the picture's top row, rows are packed (4 * Width bytes).
 // Textures are filled from it and CopyToBitmap reads the rendered image into it. An image of
-// width or height 0 is empty.
+// width or height 0 is empty. Opaque tells that every alpha is 255 (whoever makes the picture
+// sets it when known; false means "may have transparent pixels").
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@ struct TTextureImage {
   int Width = 0;
   int Height = 0;
   std::vector<std::uint8_t> Pixels;  // Width * Height * 4 bytes, R G B A
+  bool Opaque = false;
 
   TTextureImage() = default;
   TTextureImage(int width, int height)
@@ -24,5 +26,12 @@ struct TTextureImage {
     return &Pixels[(static_cast<size_t>(y) * Width + x) * 4];
   }
 };
+
+// True when every pixel's alpha is 255.
+inline bool AllOpaque(const TTextureImage& image) {
+  for (size_t i = 3; i < image.Pixels.size(); i += 4)
+    if (image.Pixels[i] != 255) return false;
+  return true;
+}
 
 }  // namespace scene

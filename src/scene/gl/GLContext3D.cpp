@@ -54,6 +54,7 @@ class TGLContext3D : public TContext3D {
   GLuint FFramebuffer = 0;
   GLuint FColor = 0;  // a multisampled texture, or a plain one with one sample
   GLuint FDepth = 0;  // renderbuffer
+  bool FBlend = false;
 };
 
 void TGLContext3D::CreateBuffers() {
@@ -118,6 +119,7 @@ bool TGLContext3D::DoBeginScene() {
   glBlendEquationSeparate(GL_FUNC_ADD, GL_FUNC_ADD);
   glBlendFuncSeparate(GL_ONE, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
   glDisable(GL_BLEND);
+  FBlend = false;
   glDisable(GL_SCISSOR_TEST);
   glDisable(GL_STENCIL_TEST);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
@@ -187,9 +189,11 @@ void TGLContext3D::DoSetContextState(TContextState state) {
       break;
     case TContextState::csAlphaBlendOn:
       glEnable(GL_BLEND);
+      FBlend = true;
       break;
     case TContextState::csAlphaBlendOff:
       glDisable(GL_BLEND);
+      FBlend = false;
       break;
     case TContextState::csStencilOn:
       glEnable(GL_STENCIL_TEST);
@@ -233,7 +237,10 @@ void TGLContext3D::DoDrawTriangles(const TMeshData& mesh, const TShaderInputs& i
   glBindTexture(GL_TEXTURE_2D,
                 texture && texture->IsValid() ? texture->Name() : FDevice->TransparentTexture());
   FDevice->BindMesh(mesh);
+  const bool skipBlend = inputs.OpaqueOutput && FBlend;
+  if (skipBlend) glDisable(GL_BLEND);
   glDrawElements(GL_TRIANGLES, mesh.IndexCount(), GL_UNSIGNED_INT, nullptr);
+  if (skipBlend) glEnable(GL_BLEND);
 }
 
 void TGLContext3D::Present(const TPresentTarget& target) {

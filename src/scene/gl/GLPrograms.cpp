@@ -19,7 +19,6 @@ layout(location = 0) in vec3 Position;
 layout(location = 1) in vec3 Normal;
 layout(location = 2) in vec2 TexCoord0;
 uniform mat4 MVPMatrix;
-out vec4 VertexColor;
 out vec2 VertexTexCoord;
 void SetPosition() {
   gl_Position = MVPMatrix * vec4(Position, 1.0);
@@ -31,6 +30,7 @@ void SetPosition() {
 
 // Gouraud lighting with SLOTS light slots (the formula of TLightMaterial, see Lighting.h).
 constexpr std::string_view GouraudVertex = R"(
+out vec4 VertexColor;
 struct TLight { vec4 Opts; vec4 Pos; vec4 Dir; vec4 Color; };
 uniform mat4 ModelView;
 uniform mat4 ModelViewIT;
@@ -85,7 +85,6 @@ void main() {
 constexpr std::string_view TextureVertex = R"(
 void main() {
   SetPosition();
-  VertexColor = vec4(1.0);
   VertexTexCoord = TexCoord0;
 }
 )";

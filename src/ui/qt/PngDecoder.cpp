@@ -15,6 +15,8 @@ scene::TTextureImage DecodePng(std::span<const std::uint8_t> bytes) {
   const size_t row = static_cast<size_t>(picture.Width) * 4;
   for (int y = 0; y < picture.Height; ++y)
     std::memcpy(picture.Pixel(0, y), image.constScanLine(y), row);
+  // Known here, on the decoding thread, so that drawing can skip blending opaque pictures.
+  picture.Opaque = scene::AllOpaque(picture);
   return picture;
 }
 

@@ -40,6 +40,7 @@ TTextureImage MakeBodyTexture(int width, int height, std::uint8_t r, std::uint8_
       Put(image, x, y, static_cast<std::uint8_t>(r * band), static_cast<std::uint8_t>(g * band),
           static_cast<std::uint8_t>(b * band));
   }
+  image.Opaque = true;
   return image;
 }
 
@@ -57,6 +58,7 @@ TTextureImage MakeSkyTexture(int width, int height) {
       for (int dx = 0; dx < 4; ++dx)
         Put(image, cx + dx, cy + dy, 60, 255, 255);
   }
+  image.Opaque = true;
   return image;
 }
 
