@@ -14,12 +14,10 @@ if cmake --build "$build" -j2 --target orvane_asset_timing_qt >/dev/null 2>&1; t
 fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-start=$(date +%s%N)
-"$build/assets/orvane_asset_gen" "$out" --threads 2 >/dev/null
-end=$(date +%s%N)
-elapsed=$(( (end - start) / 1000000 ))
-printf 'generation of all images, 2 threads: %d.%03d s wall clock (load average before: %s)\n' \
-  $((elapsed / 1000)) $((elapsed % 1000)) "$(cut -d' ' -f1 /proc/loadavg)"
+load=$(cut -d' ' -f1 /proc/loadavg)
+TIMEFORMAT='%R s wall clock, %U s user CPU'
+echo -n "generation of all images, 2 threads (load average before: $load): "
+{ time "$build/assets/orvane_asset_gen" "$out" --threads 2 >/dev/null; } 2>&1
 total=$(cat "$out"/*.png | wc -c)
 textures=$(cat "$out"/{planet,mimas,enceladus,tethys,dione,rhea,titan,iapetus,sky,rings}.png | wc -c)
 echo "PNG bytes: $textures for the ten textures, $total with the About picture and icons"

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
@@ -227,7 +228,8 @@ constexpr int OuterThirdStart = 539 + (999 - 539 + 1) * 2 / 3;  // 846
 // Alpha at each ring radius 0..1100 along one direction (-1 where the walk met no pixel).
 std::vector<int> ProfileAlong(const TDecoded& d, double degrees) {
   std::vector<int> profile(1101, -1);
-  const double c = std::cos(degrees * M_PI / 180), s = std::sin(degrees * M_PI / 180);
+  const double c = std::cos(degrees * std::numbers::pi / 180),
+               s = std::sin(degrees * std::numbers::pi / 180);
   for (double t = 0; t < 1100; t += 0.25) {
     const int x = static_cast<int>(std::floor(1024.0 + t * c));
     const int y = static_cast<int>(std::floor(1024.0 + t * s));
