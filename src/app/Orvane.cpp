@@ -4,6 +4,7 @@
 #include "app/Unit2.h"
 #include "scene/AnimationPlatform.h"
 #include "ui/Application.h"
+#include "ui/qt/PngDecoder.h"
 #include "ui/qt/QtAnimationPlatform.h"
 #include "ui/qt/QtApplication.h"
 
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
   // The one animation clock runs on the event loop's timers.
   ui::qt::TQtAnimationPlatform animationPlatform;
   scene::TAnimationPlatformInstallation animationClock(animationPlatform);
+
+  app::PngDecoder = ui::qt::DecodePng;
 
   ui::TApplication application(platform);
   application.CreateForm(app::Form2);

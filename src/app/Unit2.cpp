@@ -1,15 +1,28 @@
 #include "app/Unit2.h"
 
+#include "scene/Interpolation.h"
+
 namespace app {
+
+TPngDecoder PngDecoder;
 
 TForm2* Form2 = nullptr;
 bool Dragging = false;
 float LastZoomDistance = 0;
 std::string PictureFolder;
 
+namespace {
+// Seconds per turn of the planet and of each moon's orbit, Mimas to Iapetus.
+constexpr std::array<float, 8> BodyAnimationDurations = {30, 64, 94, 128, 188, 308, 1152, 5680};
+}  // namespace
+
 TForm2::TForm2() {
   SetName("Form2");
+  // Decoding runs on worker threads while the window is built, created and shown.
+  if (PngDecoder) FTextures = std::make_unique<TSceneTextures>(PngDecoder);
 }
+
+TForm2::~TForm2() = default;
 
 void TForm2::BuildStoredTree() {
   SetCaption("Moons of Orvane");
@@ -18,6 +31,20 @@ void TForm2::BuildStoredTree() {
   SetFormPosition(ui::TFormPosition::ScreenCenter);
   SetFullScreen(true);
   OnCreate = [this](scene::TFmxObject& sender) { FormCreate(sender); };
+
+  auto* viewport = new ui::TViewport3D;
+  viewport->SetName("Viewport3D1");
+  AddObject(viewport);
+  TStoredSceneExtras extras;
+  extras.AddBodyAnimation = [this](scene::TSphere& body, int number) {
+    FloatAnimations[number - 1] =
+        AddBodyAnimation(body, number, BodyAnimationDurations[number - 1]);
+  };
+  static_cast<TStoredScene&>(*this) = BuildStoredScene(*viewport, *this, extras);
+}
+
+void TForm2::PrepareToPaint() {
+  if (FTextures) FTextures->AttachAll(*this);
 }
 
 void TForm2::FormCreate(scene::TFmxObject&) {
@@ -26,10 +53,15 @@ void TForm2::FormCreate(scene::TFmxObject&) {
   Dragging = false;
   // 3. Information texts hidden, name label shown.
   // 4. The moons turn about the planet's centre.
+  SetMoonRotationCentres(*this);
   // 5. Captions and the body table.
   // 6. The planet selected.
   // 7. Camera far out, the view tilted 15 degrees towards the ring plane.
+  Camera1->Position().SetZ(-60);
+  Dummy1->RotationAngle().SetX(-15);
   // 8. The camera glides in.
+  Camera1->AnimateFloat("position.z", -26, 3, scene::TAnimationType::In,
+                        scene::TInterpolationType::Linear);
 }
 
 }  // namespace app

@@ -53,6 +53,9 @@ class TCustomForm : public scene::TFmxObject {
 
   bool IsForm() const override { return true; }
 
+  // Runs at the start of every paint, with the window's device current (a window finishes
+  // work here that must be done before it is first drawn).
+  virtual void PrepareToPaint() {}
   // Draws every visible 3D view of the window into its framebuffer, in tree order.
   void Paint3D(const TPaintTarget3D& target);
 

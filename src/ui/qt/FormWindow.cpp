@@ -6,11 +6,12 @@
 #include <QOpenGLFunctions>
 #include <QScreen>
 
+#include "scene/gl/GLContext3D.h"
+
 namespace ui::qt {
 
-TFormWindow::TFormWindow(TCustomForm& form) : FForm(&form) {
-  setAttribute(Qt::WA_DeleteOnClose, false);
-  setWindowTitle(QString::fromStdString(form.Caption()));
+TFormWindow::TFormWindow(TCustomForm& form) : QOpenGLWindow(NoPartialUpdate), FForm(&form) {
+  setTitle(QString::fromStdString(form.Caption()));
   resize(form.ClientWidth(), form.ClientHeight());
   form.SetHost(this);
 }
@@ -33,7 +34,7 @@ void TFormWindow::ShowForm() {
   if (FForm->FormPosition() == TFormPosition::ScreenCenter) {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    setPosition(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
   }
   if (FForm->FullScreen())
     EnterFullScreen();
@@ -45,29 +46,28 @@ void TFormWindow::EnterFullScreen() {
   // Borderless over the whole monitor. The explicit geometry covers desktops without a window
   // manager (no full-screen state to ask for there).
   QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  setWindowFlag(Qt::FramelessWindowHint, true);
+  setFlag(Qt::FramelessWindowHint, true);
   setGeometry(screen->geometry());
   showFullScreen();
 }
 
 void TFormWindow::Invalidate(const TRectF&) {
-  // The whole window is rendered on every paint; requests coalesce into the next paint.
+  // The whole window is drawn at every paint; requests coalesce into the next one.
   update();
 }
 
 float TFormWindow::Scale() const {
-  return static_cast<float>(devicePixelRatioF());
+  return static_cast<float>(devicePixelRatio());
 }
 
 void TFormWindow::SetCaption(const std::string& caption) {
-  setWindowTitle(QString::fromStdString(caption));
+  setTitle(QString::fromStdString(caption));
 }
 
-std::unique_ptr<scene::TContext3D> TFormWindow::CreateContext(int, int, int) {
-  return nullptr;
+std::unique_ptr<scene::TContext3D> TFormWindow::CreateContext(int pixelWidth, int pixelHeight,
+                                                              int samples) {
+  return scene::gl::CreateGLContext3D(pixelWidth, pixelHeight, samples);
 }
-
-void TFormWindow::initializeGL() {}
 
 void TFormWindow::resizeGL(int width, int height) {
   if (FForm) FForm->ClientResized(static_cast<float>(width), static_cast<float>(height));
@@ -75,13 +75,16 @@ void TFormWindow::resizeGL(int width, int height) {
 
 void TFormWindow::paintGL() {
   QOpenGLFunctions* gl = context()->functions();
+  const qreal scale = devicePixelRatio();
+  const int pixelWidth = qRound(width() * scale), pixelHeight = qRound(height() * scale);
+  gl->glViewport(0, 0, pixelWidth, pixelHeight);
   const TAlphaColor fill = FForm ? FForm->FillColor() : claBlack;
   gl->glClearColor(((fill >> 16) & 0xFF) / 255.0f, ((fill >> 8) & 0xFF) / 255.0f,
                    (fill & 0xFF) / 255.0f, ((fill >> 24) & 0xFF) / 255.0f);
   gl->glClear(GL_COLOR_BUFFER_BIT);
   if (FForm) {
-    const qreal scale = devicePixelRatioF();
-    FForm->Paint3D({defaultFramebufferObject(), qRound(width() * scale), qRound(height() * scale)});
+    FForm->PrepareToPaint();
+    FForm->Paint3D({defaultFramebufferObject(), pixelWidth, pixelHeight});
   }
   emit FramePresented();
 }

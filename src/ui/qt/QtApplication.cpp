@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSurfaceFormat>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/ErrorMessage.h"
@@ -52,11 +53,15 @@ void TQtApplication::ShowPendingErrors() {
   while (!FPendingErrors.empty()) {
     FShownError = FPendingErrors.front();
     FPendingErrors.pop_front();
-    QWidget* parent = FMainForm ? WindowOf(*FMainForm) : nullptr;
     const QString title =
         FMainForm ? QString::fromStdString(FMainForm->Caption()) : applicationName();
-    QMessageBox box(QMessageBox::Critical, title, FShownError, QMessageBox::Ok,
-                    parent && parent->isVisible() ? parent : nullptr);
+    QMessageBox box(QMessageBox::Critical, title, FShownError, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    // Over the main window, also when that one is full screen.
+    if (TFormWindow* main = FMainForm ? WindowOf(*FMainForm) : nullptr; main && main->isVisible()) {
+      box.winId();
+      box.windowHandle()->setTransientParent(main);
+    }
     box.exec();
     FShownError.clear();
   }

@@ -1,0 +1,70 @@
+#include "app/SceneTextures.h"
+
+#include <chrono>
+
+#include "assets/EmbeddedAssets.h"
+
+namespace app {
+
+namespace {
+
+assets::TAssetId AssetOf(TSceneTexture texture) {
+  switch (texture) {
+    case TSceneTexture::Planet:
+      return assets::TAssetId::Planet;
+    case TSceneTexture::Mimas:
+      return assets::TAssetId::Mimas;
+    case TSceneTexture::Enceladus:
+      return assets::TAssetId::Enceladus;
+    case TSceneTexture::Tethys:
+      return assets::TAssetId::Tethys;
+    case TSceneTexture::Dione:
+      return assets::TAssetId::Dione;
+    case TSceneTexture::Rhea:
+      return assets::TAssetId::Rhea;
+    case TSceneTexture::Titan:
+      return assets::TAssetId::Titan;
+    case TSceneTexture::Iapetus:
+      return assets::TAssetId::Iapetus;
+    case TSceneTexture::Sky:
+      return assets::TAssetId::Sky;
+    case TSceneTexture::Rings:
+      return assets::TAssetId::Rings;
+  }
+  return assets::TAssetId::Planet;
+}
+
+}  // namespace
+
+TSceneTextures::TSceneTextures(TPngDecoder decoder) {
+  // The sky is by far the largest picture: start it first so it does not finish last.
+  constexpr std::array order = {
+      TSceneTexture::Sky,       TSceneTexture::Rings,  TSceneTexture::Planet, TSceneTexture::Mimas,
+      TSceneTexture::Enceladus, TSceneTexture::Tethys, TSceneTexture::Dione,  TSceneTexture::Rhea,
+      TSceneTexture::Titan,     TSceneTexture::Iapetus};
+  for (TSceneTexture texture : order) {
+    const int i = static_cast<int>(texture);
+    FTasks[i] = std::async(std::launch::async, [decoder, texture, seconds = &FTaskSeconds[i]] {
+      const auto start = std::chrono::steady_clock::now();
+      scene::TTextureImage image = decoder(assets::EmbeddedImage(AssetOf(texture)));
+      *seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      return image;
+    });
+  }
+}
+
+TSceneTextures::~TSceneTextures() {
+  for (auto& task : FTasks)
+    if (task.valid()) task.wait();
+}
+
+void TSceneTextures::AttachAll(const TStoredScene& scene) {
+  if (FAttached) return;
+  FAttached = true;
+  for (int i = 0; i < SceneTextureCount; ++i) {
+    AttachTexture(scene, static_cast<TSceneTexture>(i), FTasks[i].get());
+    FDecodeSeconds += FTaskSeconds[i];
+  }
+}
+
+}  // namespace app
