@@ -255,17 +255,15 @@ TImage MakeTitan(std::uint64_t seed) {
     const float lat = grid.Latitude(y);
     for (int x = 0; x < BodyWidth; ++x) {
       const TVec3 p = grid.Dir(x, y);
-      // Thick orange haze: faint latitude bands, a darker hood over the top pole and a hint of
-      // the darker dune fields below the haze.
+      // Thick orange haze: faint latitude bands and a darker hood over the top pole.
       const float wobble = 0.03f * noise.Fbm(TVec3{p.X * 2, p.Y * 6, p.Z * 2}, 4);
       const float bands = 0.5f + 0.5f * std::sin((lat + wobble) * 9.0f + 0.7f);
       TColor c = Lerp(Hex(0xD9A24F), Hex(0xCB8E3F), bands * 0.55f);
       c = Lerp(c, Hex(0xE4B468), SmoothStep(0.3f, 1.2f, lat) * 0.5f);
       c = Lerp(c, Hex(0x9C6A35), SmoothStep(-0.9f, -1.35f, lat + wobble) * 0.75f);
-      // Seen through the haze, the dark dune fields are broad, soft and faint.
-      const float dunes = SmoothStep(-0.1f, 0.4f, noise.Fbm(p * 1.6f + TVec3{3, 1, 2}, 3)) *
-                          (1.0f - SmoothStep(0.15f, 0.55f, std::fabs(lat)));
-      c = c * (1.0f - 0.045f * dunes + 0.012f * noise.Fbm(p * 5.0f, 3));
+      // The haze hides the ground; only a faint, broad mottling of the clouds shows.
+      c = c * (1.0f + 0.025f * noise.Fbm(p * 1.3f + TVec3{3, 1, 2}, 3) +
+               0.008f * noise.Fbm(p * 6.0f, 2));
       image.Put(x, y, c);
     }
   });
