@@ -145,8 +145,11 @@ void TGLContext3D::DoClear(unsigned targets, TAlphaColor color, float depth,
                            std::uint32_t stencil) {
   GLbitfield mask = 0;
   if (targets & ctColor) {
+    // The image holds premultiplied colours, so the clear colour is premultiplied too: a
+    // translucent colour would otherwise lay more colour over the window than its alpha
+    // allows. Transparent and opaque colours are unchanged by this.
     const TAlphaColorF c = ColorToFloats(color);
-    glClearColor(c.R, c.G, c.B, c.A);
+    glClearColor(c.R * c.A, c.G * c.A, c.B * c.A, c.A);
     mask |= GL_COLOR_BUFFER_BIT;
   }
   if (targets & ctDepth) {

@@ -243,6 +243,23 @@ TEST_P(InsideSphere, ShowsOnlyWhenTwoSided) {
   EXPECT_EQ(clear, 64 * 48 - GetParam().redPixels);
 }
 
+// A translucent clear colour is laid over the window by its alpha, like everything else.
+TEST_F(GLTest, TranslucentColourClearsPremultiplied) {
+  TGLWindow window(16, 16);
+  auto* viewport = new ui::TViewport3D;
+  window.Form.AddObject(viewport);
+  viewport->SetAlign(ui::TAlignLayout::Client);
+  viewport->SetColor(0x80FF0000);  // half-transparent red
+  TTargetFramebuffer target(16, 16);
+  target.Clear(0, 0, 1, 1);  // a blue window
+  viewport->PaintTo({target.Name(), 16, 16});
+  const std::uint8_t* p = target.Read().Pixel(8, 8);
+  EXPECT_NEAR(p[0], 128, 1);
+  EXPECT_EQ(p[1], 0);
+  EXPECT_NEAR(p[2], 127, 1);
+  EXPECT_EQ(p[3], 255);
+}
+
 INSTANTIATE_TEST_SUITE_P(TwoSide, InsideSphere,
                          ::testing::Values(InsideCase{false, 0}, InsideCase{true, 64 * 48}));
 
