@@ -1,5 +1,6 @@
 #include "app/SceneTextures.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "assets/EmbeddedAssets.h"
@@ -42,12 +43,12 @@ TSceneTextures::TSceneTextures(TPngDecoder decoder) {
       TSceneTexture::Sky,       TSceneTexture::Rings,  TSceneTexture::Planet, TSceneTexture::Mimas,
       TSceneTexture::Enceladus, TSceneTexture::Tethys, TSceneTexture::Dione,  TSceneTexture::Rhea,
       TSceneTexture::Titan,     TSceneTexture::Iapetus};
+  FStart = std::chrono::steady_clock::now();
   for (TSceneTexture texture : order) {
     const int i = static_cast<int>(texture);
-    FTasks[i] = std::async(std::launch::async, [decoder, texture, seconds = &FTaskSeconds[i]] {
-      const auto start = std::chrono::steady_clock::now();
+    FTasks[i] = std::async(std::launch::async, [decoder, texture, end = &FTaskEnds[i]] {
       scene::TTextureImage image = decoder(assets::EmbeddedImage(AssetOf(texture)));
-      *seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      *end = std::chrono::steady_clock::now();
       return image;
     });
   }
@@ -61,9 +62,14 @@ TSceneTextures::~TSceneTextures() {
 void TSceneTextures::AttachAll(const TStoredScene& scene) {
   if (FAttached) return;
   FAttached = true;
+  using Seconds = std::chrono::duration<double>;
+  const auto waitStart = std::chrono::steady_clock::now();
+  for (auto& task : FTasks)
+    task.wait();
+  FWaitSeconds = Seconds(std::chrono::steady_clock::now() - waitStart).count();
   for (int i = 0; i < SceneTextureCount; ++i) {
     AttachTexture(scene, static_cast<TSceneTexture>(i), FTasks[i].get());
-    FDecodeSeconds += FTaskSeconds[i];
+    FDecodeWallSeconds = std::max(FDecodeWallSeconds, Seconds(FTaskEnds[i] - FStart).count());
   }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <future>
@@ -27,13 +28,17 @@ class TSceneTextures {
   void AttachAll(const TStoredScene& scene);
   bool Attached() const { return FAttached; }
 
-  // Seconds the decoding tasks took together (each task's own time), for start-up timing.
-  double DecodeSeconds() const { return FDecodeSeconds; }
+  // For start-up timing: the seconds from the first task's start to the last one's end, and
+  // the seconds AttachAll had to wait for tasks still running.
+  double DecodeWallSeconds() const { return FDecodeWallSeconds; }
+  double WaitSeconds() const { return FWaitSeconds; }
 
  private:
   std::array<std::future<scene::TTextureImage>, SceneTextureCount> FTasks;
-  std::array<double, SceneTextureCount> FTaskSeconds{};
-  double FDecodeSeconds = 0;
+  std::chrono::steady_clock::time_point FStart;
+  std::array<std::chrono::steady_clock::time_point, SceneTextureCount> FTaskEnds{};
+  double FDecodeWallSeconds = 0;
+  double FWaitSeconds = 0;
   bool FAttached = false;
 };
 

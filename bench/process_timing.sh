@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Whole-process figures of the real program on the current display: the time from process
+# start to the first presented frame with the texture decoding's share (median of 5 runs),
+# and the idle CPU time over 10 seconds with every animation stopped.
+# Usage: bench/process_timing.sh BUILD_DIR
+set -euo pipefail
+build=${1:?build dir}
+runs=()
+for i in 1 2 3 4 5; do
+  start=$(date +%s%N)
+  out=$("$build/bench/probe_startup" 2>/dev/null)
+  frame=$(awk '/^first-frame-ns/ {print $2; exit}' <<<"$out")
+  ms=$(( (frame - start) / 1000000 ))
+  runs+=("$ms")
+  echo "run $i: first frame after ${ms} ms; $(grep -v first-frame <<<"$out" | tr '\n' ' ')"
+done
+median=$(printf '%s\n' "${runs[@]}" | sort -n | sed -n 3p)
+echo "first frame, median of 5: ${median} ms"
+"$build/bench/probe_idle" 2>/dev/null

@@ -1,0 +1,16 @@
+// The whole program as the entry point runs it; measuring programs run it the same way and
+// look at it through `onLoopStarted`, which runs once the event loop has started.
+#pragma once
+
+#include <functional>
+
+namespace ui::qt {
+class TQtApplication;
+}
+
+namespace app {
+
+int RunOrvane(int argc, char** argv,
+              const std::function<void(ui::qt::TQtApplication&)>& onLoopStarted = {});
+
+}  // namespace app
