@@ -75,6 +75,14 @@ void TViewport3D::PaintTo(const TPaintTarget3D& target) {
   FCore.Context()->Present(present);
 }
 
+bool TViewport3D::RenderToBitmap(scene::TTextureImage& bitmap) {
+  UpdateContext();
+  if (!FCore.RenderPass()) return false;
+  scene::TContext3D& context = *FCore.Context();
+  context.CopyToBitmap(bitmap, {0, 0, context.Width(), context.Height()});
+  return true;
+}
+
 void TViewport3D::ChildAdded(scene::TFmxObject* child) {
   TControl::ChildAdded(child);
   if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();

@@ -57,6 +57,11 @@ class TViewport3D : public TControl, public scene::IViewport3D {
   // viewport's pixel rectangle of `target` with the viewport's absolute opacity.
   void PaintTo(const TPaintTarget3D& target);
 
+  // Renders the tree and reads the image back into `bitmap` (premultiplied RGBA, row 0 at the
+  // top, the render target's pixel size), for screenshots: with the window's device current.
+  // False when there is nothing to render (no size yet, or a pass is under way).
+  bool RenderToBitmap(scene::TTextureImage& bitmap);
+
   // scene::IViewport3D
   void NeedRender() override;
   void AddLight(scene::TLight* light) override { FCore.AddLight(light); }

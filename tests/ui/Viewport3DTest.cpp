@@ -115,6 +115,18 @@ TEST_F(Window, RequestsBeforeAPaintGiveOneInvalidationAndOnePass) {
   EXPECT_EQ(host.Invalidations, before + 2);
 }
 
+TEST_F(Window, RendersIntoABitmapForScreenshots) {
+  scene::TTextureImage bitmap;
+  viewport->SetSize(0, 0);
+  EXPECT_FALSE(viewport->RenderToBitmap(bitmap));  // no size, nothing to render
+  viewport->SetSize(300, 200);
+  ASSERT_TRUE(viewport->RenderToBitmap(bitmap));
+  EXPECT_EQ(bitmap.Width, 300);
+  EXPECT_EQ(bitmap.Height, 200);
+  EXPECT_EQ(host.Last->Log.back(), "copy");
+  EXPECT_TRUE(host.Last->Presented.empty());
+}
+
 TEST_F(Window, MultisampleReachesTheContext) {
   viewport->SetMultisample(scene::TMultisample::None);
   viewport->PaintTo({0, 640, 480});

@@ -143,6 +143,17 @@ TEST_F(StartFrame, NoStarShowsInsideTheDisc) {
   EXPECT_GT(clear, 200);
 }
 
+TEST_F(StartFrame, BitmapCopyIsThePresentedImage) {
+  TTextureImage bitmap;
+  ASSERT_TRUE(Scene->Viewport->RenderToBitmap(bitmap));
+  ASSERT_EQ(bitmap.Width, Width);
+  ASSERT_EQ(bitmap.Height, Height);
+  int largest = 0;
+  for (size_t i = 0; i < bitmap.Pixels.size(); ++i)
+    largest = std::max(largest, std::abs(bitmap.Pixels[i] - Image.Pixels[i]));
+  EXPECT_LE(largest, 1);
+}
+
 TEST_F(StartFrame, StarsShowOutsideTheDisc) {
   int stars = 0;
   for (int y = 0; y < Height; ++y)
