@@ -26,7 +26,11 @@ void TFormWindow::FreeForm(std::unique_ptr<TCustomForm> form) {
   form->SetHost(nullptr);
   FForm = nullptr;
   form.reset();
-  if (hasDevice) doneCurrent();
+  if (hasDevice) {
+    // The programs, sampler and textures that the drawing contexts made here share.
+    if (FMadeContexts) scene::gl::ReleaseGLDevice();
+    doneCurrent();
+  }
 }
 
 void TFormWindow::ShowForm() {
@@ -66,6 +70,7 @@ void TFormWindow::SetCaption(const std::string& caption) {
 
 std::unique_ptr<scene::TContext3D> TFormWindow::CreateContext(int pixelWidth, int pixelHeight,
                                                               int samples) {
+  FMadeContexts = true;
   return scene::gl::CreateGLContext3D(pixelWidth, pixelHeight, samples);
 }
 

@@ -50,6 +50,7 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
 
  private:
   TCustomForm* FForm;
+  bool FMadeContexts = false;  // this window's device holds the views' shared objects
 };
 
 }  // namespace ui::qt
