@@ -6,7 +6,7 @@
 #include "app/Unit2.h"
 #include "scene/AnimationPlatform.h"
 #include "ui/Application.h"
-#include "ui/qt/PngDecoder.h"
+#include "ui/PngDecoder.h"
 #include "ui/qt/QtAnimationPlatform.h"
 #include "ui/qt/QtApplication.h"
 
@@ -20,7 +20,7 @@ int RunOrvane(int argc, char** argv,
   // The one animation clock runs on the event loop's timers.
   ui::qt::TQtAnimationPlatform animationPlatform;
   scene::TAnimationPlatformInstallation animationClock(animationPlatform);
-  PngDecoder = ui::qt::DecodePng;
+  PngDecoder = ui::DecodePng;
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 
   ui::TApplication application(platform);

@@ -5,12 +5,13 @@
 #include <QBuffer>
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "assets/EmbeddedAssets.h"
-#include "ui/qt/PngDecoder.h"
+#include "ui/PngDecoder.h"
 
-namespace ui::qt {
+namespace ui {
 namespace {
 
 std::vector<std::uint8_t> EncodePng(const QImage& image) {
@@ -48,6 +49,22 @@ TEST(DecodePng, RefusesWhatIsNotAPicture) {
   EXPECT_TRUE(DecodePng({}).IsEmpty());
 }
 
+TEST(DecodePng, GreyAndPalettePicturesBecomeOpaqueRgba) {
+  QImage grey(3, 1, QImage::Format_Grayscale8);
+  grey.setPixel(0, 0, qRgb(0, 0, 0));
+  grey.setPixel(1, 0, qRgb(128, 128, 128));
+  grey.setPixel(2, 0, qRgb(255, 255, 255));
+  QImage palette = grey.convertToFormat(QImage::Format_Indexed8);
+  for (const QImage& image : {grey, palette}) {
+    const scene::TTextureImage picture = DecodePng(EncodePng(image));
+    ASSERT_EQ(picture.Width, 3);
+    EXPECT_TRUE(picture.Opaque);
+    const std::uint8_t* middle = picture.Pixel(1, 0);
+    EXPECT_EQ((std::array<int, 4>{middle[0], middle[1], middle[2], middle[3]}),
+              (std::array<int, 4>{128, 128, 128, 255}));
+  }
+}
+
 TEST(DecodePng, StoredRingsCarryTheirShapeInAlpha) {
   const scene::TTextureImage rings = DecodePng(assets::EmbeddedImage(assets::TAssetId::Rings));
   ASSERT_EQ(rings.Width, 2048);
@@ -72,4 +89,4 @@ TEST(DecodePng, StoredRingsCarryTheirShapeInAlpha) {
 }
 
 }  // namespace
-}  // namespace ui::qt
+}  // namespace ui

@@ -12,7 +12,7 @@
 
 #include "assets/EmbeddedAssets.h"
 #include "scene/gl/GLContext3D.h"
-#include "ui/qt/PngDecoder.h"
+#include "ui/PngDecoder.h"
 
 namespace scene::gl::testing {
 
@@ -158,7 +158,7 @@ TStartScene::TStartScene(int width, int height, bool rotationCentres, bool store
     std::vector<std::future<TTextureImage>> decoded;
     for (int i = 0; i < app::SceneTextureCount; ++i)
       decoded.push_back(std::async(std::launch::async, [i] {
-        return ui::qt::DecodePng(assets::EmbeddedImage(static_cast<assets::TAssetId>(i)));
+        return ui::DecodePng(assets::EmbeddedImage(static_cast<assets::TAssetId>(i)));
       }));
     for (int i = 0; i < app::SceneTextureCount; ++i)
       AttachTexture(Scene, static_cast<TSceneTexture>(i), decoded[static_cast<size_t>(i)].get());
