@@ -7,36 +7,6 @@
 
 namespace app {
 
-namespace {
-
-assets::TAssetId AssetOf(TSceneTexture texture) {
-  switch (texture) {
-    case TSceneTexture::Planet:
-      return assets::TAssetId::Planet;
-    case TSceneTexture::Mimas:
-      return assets::TAssetId::Mimas;
-    case TSceneTexture::Enceladus:
-      return assets::TAssetId::Enceladus;
-    case TSceneTexture::Tethys:
-      return assets::TAssetId::Tethys;
-    case TSceneTexture::Dione:
-      return assets::TAssetId::Dione;
-    case TSceneTexture::Rhea:
-      return assets::TAssetId::Rhea;
-    case TSceneTexture::Titan:
-      return assets::TAssetId::Titan;
-    case TSceneTexture::Iapetus:
-      return assets::TAssetId::Iapetus;
-    case TSceneTexture::Sky:
-      return assets::TAssetId::Sky;
-    case TSceneTexture::Rings:
-      return assets::TAssetId::Rings;
-  }
-  return assets::TAssetId::Planet;
-}
-
-}  // namespace
-
 TSceneTextures::TSceneTextures(TPngDecoder decoder) {
   // The sky is by far the largest picture: start it first so it does not finish last.
   constexpr std::array order = {
@@ -47,7 +17,7 @@ TSceneTextures::TSceneTextures(TPngDecoder decoder) {
   for (TSceneTexture texture : order) {
     const int i = static_cast<int>(texture);
     FTasks[i] = std::async(std::launch::async, [decoder, texture, end = &FTaskEnds[i]] {
-      scene::TTextureImage image = decoder(assets::EmbeddedImage(AssetOf(texture)));
+      scene::TTextureImage image = decoder(assets::EmbeddedImage(texture));
       *end = std::chrono::steady_clock::now();
       return image;
     });

@@ -1,5 +1,6 @@
 #include "app/StoredScene.h"
 
+#include <stdexcept>
 #include <utility>
 
 namespace app {
@@ -173,9 +174,11 @@ scene::TMaterialSource& TextureSource(const TStoredScene& scene, TSceneTexture t
     case TSceneTexture::Sky:
       return *scene.TextureMaterialSource1;
     case TSceneTexture::Rings:
+      return *scene.TextureMaterialSource2;
+    case TSceneTexture::About:
       break;
   }
-  return *scene.TextureMaterialSource2;
+  throw std::invalid_argument("not a texture of the scene");
 }
 
 void AttachTexture(const TStoredScene& scene, TSceneTexture texture, scene::TTextureImage image) {

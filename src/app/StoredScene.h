@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 
+#include "assets/EmbeddedAssets.h"
 #include "scene/Camera.h"
 #include "scene/Disk.h"
 #include "scene/Dummy.h"
@@ -75,20 +76,9 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TFmxObject& mate
 // to (-24, 0, 0), each coordinate set by its own write, X then Y then Z.
 void SetMoonRotationCentres(TStoredScene& scene);
 
-// The ten textures of the scene.
-enum class TSceneTexture {
-  Planet,
-  Mimas,
-  Enceladus,
-  Tethys,
-  Dione,
-  Rhea,
-  Titan,
-  Iapetus,
-  Sky,
-  Rings
-};
-constexpr int SceneTextureCount = 10;
+// The ten textures of the scene are the first ten built-in pictures, Planet to Rings.
+using TSceneTexture = assets::TAssetId;
+constexpr int SceneTextureCount = static_cast<int>(assets::TAssetId::Rings) + 1;
 
 // The material source that draws with `texture`.
 scene::TMaterialSource& TextureSource(const TStoredScene& scene, TSceneTexture texture);
