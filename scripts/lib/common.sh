@@ -33,7 +33,7 @@ orvane_install_missing() {
     "${missing[@]}"
 }
 
-# orvane_build DIR [cmake options...]: configures (once) and builds into DIR.
+# orvane_build DIR [cmake options...]: configures and builds everything into DIR.
 orvane_build() {
   local dir=$1
   shift
@@ -41,6 +41,12 @@ orvane_build() {
   cmake --build "$dir" -j "$ORVANE_JOBS"
 }
 
-# The release build used by run, test and bench.
+# The release build used by run, test and bench; orvane_build_release [TARGET...] builds only
+# the targets named (everything without one).
 ORVANE_RELEASE_DIR="$ORVANE_ROOT/build/release"
-orvane_build_release() { orvane_build "$ORVANE_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release "$@"; }
+orvane_build_release() {
+  cmake -S "$ORVANE_ROOT" -B "$ORVANE_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$ORVANE_RELEASE_DIR" -j "$ORVANE_JOBS" "${targets[@]}"
+}
