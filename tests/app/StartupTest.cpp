@@ -1,0 +1,98 @@
+// Start-up as the application runs it, on a recording platform and a hand-driven clock: the
+// windows are created in registration order, each stored tree finishes loading before its
+// creation handler runs, only the main window is shown, and the main window's start state is
+// the one the viewer opens with.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../scene/ManualAnimationPlatform.h"
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "scene/AniThread.h"
+#include "ui/Application.h"
+
+namespace app {
+namespace {
+
+class TRecordingPlatform : public ui::IApplicationPlatform {
+ public:
+  std::vector<std::string> Log;
+  void CreateWindowFor(ui::TCustomForm& form) override { Log.push_back("window " + form.Name()); }
+  void ShowWindow(ui::TCustomForm& form) override { Log.push_back("show " + form.Name()); }
+  void RunLoop(ui::TCustomForm& mainForm) override { Log.push_back("loop " + mainForm.Name()); }
+  void Quit() override { Log.push_back("quit"); }
+  void DestroyWindows(std::vector<std::unique_ptr<ui::TCustomForm>>& forms) override {
+    forms.clear();
+  }
+};
+
+struct Startup : ::testing::Test {
+  scene::testing::TManualAnimationScope Clock;
+  TRecordingPlatform Platform;
+  std::optional<ui::TApplication> Application{std::in_place, Platform};
+  Startup() {
+    Form2 = nullptr;
+    Form1 = nullptr;
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form1);
+  }
+  ~Startup() override {
+    // The windows are freed with the application; the unit's references must not outlive them.
+    Application.reset();
+    Form2 = nullptr;
+    Form1 = nullptr;
+  }
+};
+
+TEST_F(Startup, CreatesBothWindowsInOrderAndShowsOnlyTheMainOne) {
+  EXPECT_EQ(Form2, nullptr);  // registration creates nothing
+  Application->Run();
+  EXPECT_EQ(Platform.Log,
+            (std::vector<std::string>{"window Form2", "window Form1", "show Form2", "loop Form2"}));
+  ASSERT_NE(Form2, nullptr);
+  ASSERT_NE(Form1, nullptr);
+  EXPECT_EQ(Application->MainForm(), Form2);
+  EXPECT_FALSE(Form2->IsLoading());
+  EXPECT_EQ(Form2->Caption(), "Moons of Orvane");
+  EXPECT_EQ(Form2->ClientWidth(), 1332);
+  EXPECT_EQ(Form2->ClientHeight(), 829);
+  EXPECT_EQ(Form2->FillColor(), ui::claBlack);
+  EXPECT_TRUE(Form2->FullScreen());
+  EXPECT_EQ(Form2->FormPosition(), ui::TFormPosition::ScreenCenter);
+  EXPECT_EQ(Form1->Caption(), "About");
+}
+
+TEST_F(Startup, MainWindowOpensWithTheCameraFarOutAndGlidingIn) {
+  Application->Run();
+  EXPECT_EQ(Form2->Camera1->Position().Z(), -60);
+  EXPECT_FLOAT_EQ(Form2->Dummy1->RotationAngle().X(), 345);  // written as -15
+  EXPECT_FALSE(Dragging);
+  const auto moons = Form2->Moons();
+  for (size_t i = 0; i < moons.size(); ++i)
+    EXPECT_EQ(moons[i]->RotationCenter().Point(),
+              (scene::TPoint3D{-12.0f - 2.0f * static_cast<float>(i), 0, 0}));
+
+  // The eight body animations started when loading completed, the glide in FormCreate.
+  for (TOrbitAnimation* animation : Form2->FloatAnimations) {
+    ASSERT_NE(animation, nullptr);
+    EXPECT_TRUE(animation->Running());
+  }
+  ASSERT_NE(scene::TAniThread::Current(), nullptr);
+  EXPECT_EQ(scene::TAniThread::Current()->AniList().size(), 9u);
+
+  // 1.5 seconds in, the camera is half-way; after 3 seconds it stays at -26 and the glide is
+  // freed once its last tick has been handled.
+  Clock.Platform.Tick(1.5);
+  EXPECT_FLOAT_EQ(Form2->Camera1->Position().Z(), -43);
+  Clock.Platform.Tick(1.6);
+  EXPECT_EQ(Form2->Camera1->Position().Z(), -26);
+  Clock.Platform.RunQueuedTasks();
+  EXPECT_EQ(scene::TAniThread::Current()->AniList().size(), 8u);
+  EXPECT_EQ(Form2->Camera1->ChildrenCount(), 0);
+}
+
+}  // namespace
+}  // namespace app
