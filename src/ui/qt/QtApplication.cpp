@@ -1,8 +1,6 @@
 #include "ui/qt/QtApplication.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWindow>
@@ -20,7 +18,9 @@ void TQtApplication::PrepareGraphics() {
   format.setProfile(QSurfaceFormat::CoreProfile);
   format.setDepthBufferSize(0);
   format.setStencilBufferSize(0);
-  format.setSwapInterval(0);  // the animation clock paces rendering, not the display's refresh
+  // Frames wait for the display's refresh (no tearing); animations measure elapsed time, so
+  // their speed does not depend on it.
+  format.setSwapInterval(1);
   QSurfaceFormat::setDefaultFormat(format);
 }
 
