@@ -57,16 +57,16 @@ class OrbitScene {
   explicit OrbitScene(bool mended) {
     form.BeginLoading();
     for (int i = 0; i < kBodyCount; ++i) {
-      const BodySpec& spec = kBodies[i];
+      const BodySpec& entry = kBodies[i];
       auto* body = new TControl3D;
-      body->SetName(spec.name);
+      body->SetName(entry.name);
       form.AddObject(body);
       body->BeginLoading();
-      body->Position().SetX(spec.radius);
-      body->RotationAngle().SetY(spec.phase);
+      body->Position().SetX(entry.radius);
+      body->RotationAngle().SetY(entry.phase);
       bodies.push_back(body);
-      animations.push_back(mended ? AddBodyAnimation(*body, i + 1, spec.duration)
-                                  : AddStockAnimation(*body, spec.duration));
+      animations.push_back(mended ? AddBodyAnimation(*body, i + 1, entry.duration)
+                                  : AddStockAnimation(*body, entry.duration));
     }
     form.EndLoading();
     for (int i = 0; i < kBodyCount; ++i)
