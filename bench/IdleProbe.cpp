@@ -10,7 +10,7 @@
 #include "app/Program.h"
 #include "app/Unit2.h"
 #include "ui/qt/FormWindow.h"
-#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtShell.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ double CpuSeconds() {
 int main(int argc, char** argv) {
   static int frames = 0;
   static double cpuAtStart = 0;
-  return app::RunOrvane(argc, argv, [](ui::qt::TQtApplication& platform) {
+  return app::RunOrvane(argc, argv, [](ui::qt::TQtShell& platform) {
     ui::qt::TFormWindow* window = platform.WindowOf(*app::Form2);
     QObject::connect(window, &ui::qt::TFormWindow::FramePresented, [] { ++frames; });
     QTimer::singleShot(4000, &platform, [&platform] {

@@ -12,10 +12,10 @@
 #include "app/Program.h"
 #include "app/Unit2.h"
 #include "ui/qt/FormWindow.h"
-#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtShell.h"
 
 int main(int argc, char** argv) {
-  return app::RunOrvane(argc, argv, [](ui::qt::TQtApplication& platform) {
+  return app::RunOrvane(argc, argv, [](ui::qt::TQtShell& platform) {
     ui::qt::TFormWindow* window = platform.WindowOf(*app::Form2);
     QObject::connect(window, &ui::qt::TFormWindow::FramePresented, &platform, [&platform] {
       static bool reported = false;

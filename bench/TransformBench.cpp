@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "scene/Control3D.h"
+#include "scene/objects/Control3D.h"
 
 namespace {
 
@@ -16,12 +16,12 @@ struct TTree {
   TTree() {
     for (int i = 0; i < 100; ++i) {
       auto* branch = new scene::TControl3D;
-      Root.AddObject(branch);
+      Root.AddChild(branch);
       branch->Position().SetX(static_cast<float>(i));
       Branches.push_back(branch);
       for (int j = 0; j < 99; ++j) {
         auto* leaf = new scene::TControl3D;
-        branch->AddObject(leaf);
+        branch->AddChild(leaf);
         leaf->Position().SetPoint({1, 2, static_cast<float>(j)});
         leaf->RotationCenter().SetPoint({-1, 0, 0});
         Leaves.push_back(leaf);

@@ -16,10 +16,10 @@ void TOrbitAnimation::CaptureStartValue() {
   FStopFloat = FStartFloat - 360;
 }
 
-TOrbitAnimation* AddBodyAnimation(scene::TFmxObject& body, int number, float duration) {
+TOrbitAnimation* AddBodyAnimation(scene::TSceneNode& body, int number, float duration) {
   auto* animation = new TOrbitAnimation;
   animation->SetName("FloatAnimation" + std::to_string(number));
-  body.AddObject(animation);
+  body.AddChild(animation);
   animation->SetDuration(duration);
   animation->SetLoop(true);
   animation->SetPropertyName("RotationAngle.Y");

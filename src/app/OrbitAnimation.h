@@ -9,7 +9,7 @@
 // 360 degrees in Duration seconds, from wherever the body stands.
 #pragma once
 
-#include "scene/FloatAnimation.h"
+#include "scene/animation/FloatAnimation.h"
 
 namespace app {
 
@@ -22,6 +22,6 @@ class TOrbitAnimation : public scene::TFloatAnimation {
 // PropertyName "RotationAngle.Y", StartValue 0, StopValue -360, StartFromCurrent, Loop,
 // Duration `duration` seconds, and Enabled, so that it starts when the window's loading
 // completes (call it while the tree is loading).
-TOrbitAnimation* AddBodyAnimation(scene::TFmxObject& body, int number, float duration);
+TOrbitAnimation* AddBodyAnimation(scene::TSceneNode& body, int number, float duration);
 
 }  // namespace app

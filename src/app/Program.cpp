@@ -4,18 +4,17 @@
 
 #include "app/Unit1.h"
 #include "app/Unit2.h"
-#include "scene/AnimationPlatform.h"
-#include "ui/Application.h"
+#include "scene/animation/AnimationPlatform.h"
 #include "ui/PngDecoder.h"
+#include "ui/Shell.h"
 #include "ui/qt/QtAnimationPlatform.h"
-#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtShell.h"
 
 namespace app {
 
-int RunOrvane(int argc, char** argv,
-              const std::function<void(ui::qt::TQtApplication&)>& onLoopStarted) {
-  ui::qt::TQtApplication::PrepareGraphics();
-  ui::qt::TQtApplication platform(argc, argv);
+int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)>& onLoopStarted) {
+  ui::qt::TQtShell::PrepareGraphics();
+  ui::qt::TQtShell platform(argc, argv);
   platform.setApplicationName("Orvane");
   // The one animation clock runs on the event loop's timers.
   ui::qt::TQtAnimationPlatform animationPlatform;
@@ -23,9 +22,9 @@ int RunOrvane(int argc, char** argv,
   PngDecoder = ui::DecodePng;
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 
-  ui::TApplication application(platform);
-  application.CreateForm(Form2);
-  application.CreateForm(Form1);
+  ui::TShell application(platform);
+  application.RegisterWindow(Form2);
+  application.RegisterWindow(Form1);
   application.Run();
   return 0;
 }

@@ -5,12 +5,12 @@
 #include <functional>
 
 namespace ui::qt {
-class TQtApplication;
+class TQtShell;
 }
 
 namespace app {
 
 int RunOrvane(int argc, char** argv,
-              const std::function<void(ui::qt::TQtApplication&)>& onLoopStarted = {});
+              const std::function<void(ui::qt::TQtShell&)>& onLoopStarted = {});
 
 }  // namespace app

@@ -11,7 +11,7 @@
 #include <span>
 
 #include "app/StoredScene.h"
-#include "scene/TextureImage.h"
+#include "scene/render/TextureImage.h"
 
 namespace app {
 

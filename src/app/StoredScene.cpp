@@ -12,11 +12,11 @@ constexpr scene::TAlphaColor BodyAmbient = 0xFF585858;
 
 // Creates an object of the stored tree, marked as loading like everything read with it.
 template <class T>
-T* Create(const char* name, scene::TFmxObject& parent) {
+T* Create(const char* name, scene::TSceneNode& parent) {
   auto* o = new T;
   o->SetName(name);
   if (parent.IsLoading()) o->BeginLoading();
-  parent.AddObject(o);
+  parent.AddChild(o);
   return o;
 }
 
@@ -58,13 +58,13 @@ std::array<scene::TSphere*, 7> TStoredScene::Moons() const {
   return {Sphere3, Sphere4, Sphere5, Sphere6, Sphere7, Sphere8, Sphere9};
 }
 
-TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TFmxObject& materialOwner,
+TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& materialOwner,
                               const TStoredSceneExtras& extras) {
   TStoredScene s;
   s.Viewport3D1 = &viewport;
   viewport.SetName("Viewport3D1");
   viewport.SetSize(1332, 829);
-  viewport.SetAlign(ui::TAlignLayout::Client);
+  viewport.SetAlign(ui::TControlAlign::Client);
   viewport.SetUsingDesignCamera(false);
   viewport.SetColor(scene::claNull);
 

@@ -16,13 +16,13 @@
 #include <functional>
 
 #include "assets/EmbeddedAssets.h"
-#include "scene/Camera.h"
-#include "scene/Disk.h"
-#include "scene/Dummy.h"
-#include "scene/Light.h"
-#include "scene/LightMaterial.h"
-#include "scene/Sphere.h"
-#include "scene/TextureMaterial.h"
+#include "scene/materials/LightMaterial.h"
+#include "scene/materials/TextureMaterial.h"
+#include "scene/objects/Camera.h"
+#include "scene/objects/Disk.h"
+#include "scene/objects/Dummy.h"
+#include "scene/objects/Light.h"
+#include "scene/objects/Sphere.h"
 #include "ui/Viewport3D.h"
 
 namespace app {
@@ -69,7 +69,7 @@ struct TStoredSceneExtras {
 // Builds the scene under `viewport` (and sets the viewport's stored properties: Camera,
 // UsingDesignCamera False, Color claNull, Align Client, size 1332 x 829); the material sources
 // become children of `materialOwner` (the window), LightMaterialSource1 first.
-TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TFmxObject& materialOwner,
+TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& materialOwner,
                               const TStoredSceneExtras& extras = {});
 
 // FormCreate's rotation centres: Sphere3 to Sphere9 turn about the planet's centre, (-12, 0, 0)

@@ -12,7 +12,7 @@ void TForm1::BuildStoredTree() {
   SetCaption("About");
   SetClientSize(515, 265);
   SetFillColor(0xFF244477);
-  SetFormPosition(ui::TFormPosition::ScreenCenter);
+  SetPlacement(ui::TWindowPlacement::ScreenCenter);
 }
 
 }  // namespace app

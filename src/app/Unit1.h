@@ -5,7 +5,7 @@
 
 namespace app {
 
-class TForm1 : public ui::TCustomForm {
+class TForm1 : public ui::TFormBase {
  public:
   TForm1();
   void BuildStoredTree() override;

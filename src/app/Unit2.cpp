@@ -1,6 +1,6 @@
 #include "app/Unit2.h"
 
-#include "scene/Interpolation.h"
+#include "scene/animation/Interpolation.h"
 
 namespace app {
 
@@ -28,13 +28,13 @@ void TForm2::BuildStoredTree() {
   SetCaption("Moons of Orvane");
   SetClientSize(1332, 829);
   SetFillColor(ui::claBlack);
-  SetFormPosition(ui::TFormPosition::ScreenCenter);
+  SetPlacement(ui::TWindowPlacement::ScreenCenter);
   SetFullScreen(true);
-  OnCreate = [this](scene::TFmxObject& sender) { FormCreate(sender); };
+  OnCreate = [this](scene::TSceneNode& sender) { FormCreate(sender); };
 
   auto* viewport = new ui::TViewport3D;
   viewport->SetName("Viewport3D1");
-  AddObject(viewport);
+  AddChild(viewport);
   TStoredSceneExtras extras;
   extras.AddBodyAnimation = [this](scene::TSphere& body, int number) {
     FloatAnimations[number - 1] =
@@ -47,7 +47,7 @@ void TForm2::PrepareToPaint() {
   if (FTextures) FTextures->AttachAll(*this);
 }
 
-void TForm2::FormCreate(scene::TFmxObject&) {
+void TForm2::FormCreate(scene::TSceneNode&) {
   // 1. The picture folder.
   // 2. No drag in progress.
   Dragging = false;

@@ -15,7 +15,7 @@ namespace app {
 // The PNG decoder of the platform, set by the entry point before the windows are created.
 extern TPngDecoder PngDecoder;
 
-class TForm2 : public ui::TCustomForm, public TStoredScene {
+class TForm2 : public ui::TFormBase, public TStoredScene {
  public:
   TForm2();
   ~TForm2() override;
@@ -25,7 +25,7 @@ class TForm2 : public ui::TCustomForm, public TStoredScene {
 
   void BuildStoredTree() override;
   void PrepareToPaint() override;
-  void FormCreate(scene::TFmxObject& sender);
+  void FormCreate(scene::TSceneNode& sender);
 
   const TSceneTextures* Textures() const { return FTextures.get(); }
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "scene/Context3D.h"
+#include "scene/render/Context3D.h"
 
 namespace ui {
 

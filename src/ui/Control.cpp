@@ -17,7 +17,7 @@ void TControl::SetSize(float width, float height) {
   FWidth = width;
   FHeight = height;
   Resized();
-  Realign();
+  ArrangeChildren();
   Repaint();
 }
 
@@ -26,12 +26,12 @@ void TControl::SetBounds(float x, float y, float width, float height) {
   SetSize(width, height);
 }
 
-void TControl::SetAlign(TAlignLayout align) {
+void TControl::SetAlign(TControlAlign align) {
   if (align == FAlign) return;
   FAlign = align;
   if (TControl* parent = ParentControl())
-    parent->Realign();
-  else if (TCustomForm* form = Form())
+    parent->ArrangeChildren();
+  else if (TFormBase* form = Form())
     form->ClientResized(form->ClientAreaWidth(), form->ClientAreaHeight());
 }
 
@@ -40,7 +40,7 @@ void TControl::SetVisible(bool v) {
   FVisible = v;
   if (FVisible)
     Repaint();
-  else if (TCustomForm* form = Form())
+  else if (TFormBase* form = Form())
     form->Invalidate(AbsoluteRect());
 }
 
@@ -65,13 +65,13 @@ TControl* TControl::ParentControl() const {
   return dynamic_cast<TControl*>(Parent());
 }
 
-TCustomForm* TControl::Form() const {
-  for (scene::TFmxObject* o = Parent(); o; o = o->Parent())
-    if (auto* form = dynamic_cast<TCustomForm*>(o)) return form;
+TFormBase* TControl::Form() const {
+  for (scene::TSceneNode* o = Parent(); o; o = o->Parent())
+    if (auto* form = dynamic_cast<TFormBase*>(o)) return form;
   return nullptr;
 }
 
-TRectF TControl::AbsoluteRect() const {
+TWindowRect TControl::AbsoluteRect() const {
   float x = FPosition.X, y = FPosition.Y;
   for (const TControl* p = ParentControl(); p; p = p->ParentControl()) {
     x += p->FPosition.X;
@@ -82,35 +82,35 @@ TRectF TControl::AbsoluteRect() const {
 
 void TControl::Repaint() {
   if (!FVisible || IsDestroying()) return;
-  if (TCustomForm* form = Form()) form->Invalidate(AbsoluteRect());
+  if (TFormBase* form = Form()) form->Invalidate(AbsoluteRect());
 }
 
-void AlignControls(scene::TFmxObject& owner, float width, float height) {
+void AlignControls(scene::TSceneNode& owner, float width, float height) {
   float top = 0;
-  for (scene::TFmxObject* child : owner.Children()) {
+  for (scene::TSceneNode* child : owner.Children()) {
     auto* c = dynamic_cast<TControl*>(child);
     if (!c || !c->Visible()) continue;
     switch (c->Align()) {
-      case TAlignLayout::None:
+      case TControlAlign::None:
         break;
-      case TAlignLayout::Top:
+      case TControlAlign::Top:
         c->SetBounds(0, top, width, c->Height());
         top += c->Height();
         break;
-      case TAlignLayout::Client:
-      case TAlignLayout::Contents:
+      case TControlAlign::Client:
+      case TControlAlign::Contents:
         c->SetBounds(0, 0, width, height);
         break;
     }
   }
 }
 
-void TControl::Realign() {
+void TControl::ArrangeChildren() {
   AlignControls(*this, FWidth, FHeight);
 }
 
-void TControl::ChildAdded(scene::TFmxObject* child) {
-  if (dynamic_cast<TControl*>(child)) Realign();
+void TControl::ChildAdded(scene::TSceneNode* child) {
+  if (dynamic_cast<TControl*>(child)) ArrangeChildren();
 }
 
 }  // namespace ui

@@ -5,17 +5,17 @@
 // in window units.
 #pragma once
 
-#include "scene/FmxObject.h"
+#include "scene/tree/SceneNode.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 
 namespace ui {
 
-class TCustomForm;
+class TFormBase;
 
-enum class TAlignLayout { None, Client, Top, Contents };
+enum class TControlAlign { None, Client, Top, Contents };
 
-class TControl : public scene::TFmxObject {
+class TControl : public scene::TSceneNode {
  public:
   TPointF Position() const { return FPosition; }
   void SetPosition(TPointF p);
@@ -24,8 +24,8 @@ class TControl : public scene::TFmxObject {
   void SetSize(float width, float height);
   void SetBounds(float x, float y, float width, float height);
 
-  TAlignLayout Align() const { return FAlign; }
-  void SetAlign(TAlignLayout align);
+  TControlAlign Align() const { return FAlign; }
+  void SetAlign(TControlAlign align);
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool v);
@@ -38,16 +38,16 @@ class TControl : public scene::TFmxObject {
   // Opacity times the parent control's absolute opacity.
   float AbsoluteOpacity() const;
 
-  TRectF LocalRect() const { return {0, 0, FWidth, FHeight}; }
+  TWindowRect LocalRect() const { return {0, 0, FWidth, FHeight}; }
   // The control's rectangle in the window's client area.
-  TRectF AbsoluteRect() const;
+  TWindowRect AbsoluteRect() const;
   TControl* ParentControl() const;
-  TCustomForm* Form() const;
+  TFormBase* Form() const;
 
   // Asks the window to paint this control's area again at its next paint.
   void Repaint();
   // Lays out the aligned children after this control's size changed.
-  virtual void Realign();
+  virtual void ArrangeChildren();
 
   // Draws the control's 3D content straight into the window's framebuffer during a paint,
   // before the 2D layer is painted; only 3D views do.
@@ -58,12 +58,12 @@ class TControl : public scene::TFmxObject {
 
  protected:
   virtual void Resized() {}
-  void ChildAdded(scene::TFmxObject* child) override;
+  void ChildAdded(scene::TSceneNode* child) override;
 
  private:
   TPointF FPosition;
   float FWidth = 0, FHeight = 0;
-  TAlignLayout FAlign = TAlignLayout::None;
+  TControlAlign FAlign = TControlAlign::None;
   bool FVisible = true;
   bool FEnabled = true;
   bool FHitTest = true;
@@ -71,6 +71,6 @@ class TControl : public scene::TFmxObject {
 };
 
 // Places the aligned child controls of `owner` within a client area of the given size.
-void AlignControls(scene::TFmxObject& owner, float width, float height);
+void AlignControls(scene::TSceneNode& owner, float width, float height);
 
 }  // namespace ui

@@ -4,29 +4,29 @@
 
 namespace ui {
 
-void TCustomForm::SetCaption(std::string caption) {
+void TFormBase::SetCaption(std::string caption) {
   FCaption = std::move(caption);
   if (FHost) FHost->SetCaption(FCaption);
 }
 
-void TCustomForm::SetClientSize(int width, int height) {
+void TFormBase::SetClientSize(int width, int height) {
   FClientWidth = width;
   FClientHeight = height;
   if (!FHost) ClientResized(static_cast<float>(width), static_cast<float>(height));
 }
 
-void TCustomForm::SetHost(IWindowHost* host) {
+void TFormBase::SetHost(IWindowHost* host) {
   FHost = host;
   if (FHost) FHost->SetCaption(FCaption);
 }
 
-void TCustomForm::Invalidate(const TRectF& rect) {
+void TFormBase::Invalidate(const TWindowRect& rect) {
   if (FHost) FHost->Invalidate(rect);
 }
 
 namespace {
-void Paint3DIn(scene::TFmxObject& owner, const TPaintTarget3D& target) {
-  for (scene::TFmxObject* child : owner.Children()) {
+void Paint3DIn(scene::TSceneNode& owner, const TPaintTarget3D& target) {
+  for (scene::TSceneNode* child : owner.Children()) {
     auto* c = dynamic_cast<TControl*>(child);
     if (!c || !c->Visible()) continue;
     c->PaintTo(target);
@@ -35,11 +35,11 @@ void Paint3DIn(scene::TFmxObject& owner, const TPaintTarget3D& target) {
 }
 }  // namespace
 
-void TCustomForm::Paint3D(const TPaintTarget3D& target) {
+void TFormBase::Paint3D(const TPaintTarget3D& target) {
   Paint3DIn(*this, target);
 }
 
-void TCustomForm::ClientResized(float width, float height) {
+void TFormBase::ClientResized(float width, float height) {
   FAreaWidth = width;
   FAreaHeight = height;
   AlignControls(*this, width, height);

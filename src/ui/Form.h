@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "scene/FmxObject.h"
+#include "scene/tree/SceneNode.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/WindowHost.h"
@@ -20,9 +20,9 @@ constexpr TAlphaColor claNull = 0x00000000;
 constexpr TAlphaColor claBlack = 0xFF000000;
 constexpr TAlphaColor claWhite = 0xFFFFFFFF;
 
-enum class TFormPosition { Designed, ScreenCenter };
+enum class TWindowPlacement { Stored, ScreenCenter };
 
-class TCustomForm : public scene::TFmxObject {
+class TFormBase : public scene::TSceneNode {
  public:
   const std::string& Caption() const { return FCaption; }
   void SetCaption(std::string caption);
@@ -34,8 +34,8 @@ class TCustomForm : public scene::TFmxObject {
 
   TAlphaColor FillColor() const { return FFillColor; }
   void SetFillColor(TAlphaColor c) { FFillColor = c; }
-  TFormPosition FormPosition() const { return FFormPosition; }
-  void SetFormPosition(TFormPosition p) { FFormPosition = p; }
+  TWindowPlacement Placement() const { return FPlacement; }
+  void SetPlacement(TWindowPlacement p) { FPlacement = p; }
   bool FullScreen() const { return FFullScreen; }
   void SetFullScreen(bool v) { FFullScreen = v; }
 
@@ -43,7 +43,7 @@ class TCustomForm : public scene::TFmxObject {
   IWindowHost* Host() const { return FHost; }
   void SetHost(IWindowHost* host);
   float Scale() const { return FHost ? FHost->Scale() : 1.0f; }
-  void Invalidate(const TRectF& rect);
+  void Invalidate(const TWindowRect& rect);
 
   // The client area changed size (the platform window was resized): realign the controls and
   // raise OnResize.
@@ -66,14 +66,14 @@ class TCustomForm : public scene::TFmxObject {
     if (OnCreate) OnCreate(*this);
   }
 
-  std::function<void(scene::TFmxObject&sender)> OnCreate, OnResize;
+  std::function<void(scene::TSceneNode&sender)> OnCreate, OnResize;
 
  private:
   std::string FCaption;
   int FClientWidth = 640, FClientHeight = 480;
   float FAreaWidth = 640, FAreaHeight = 480;
   TAlphaColor FFillColor = claWhite;
-  TFormPosition FFormPosition = TFormPosition::Designed;
+  TWindowPlacement FPlacement = TWindowPlacement::Stored;
   bool FFullScreen = false;
   IWindowHost* FHost = nullptr;
 };

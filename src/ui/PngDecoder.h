@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <span>
 
-#include "scene/TextureImage.h"
+#include "scene/render/TextureImage.h"
 
 namespace ui {
 

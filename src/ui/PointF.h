@@ -8,14 +8,14 @@ struct TPointF {
   friend bool operator==(const TPointF&, const TPointF&) = default;
 };
 
-struct TRectF {
+struct TWindowRect {
   float Left = 0, Top = 0, Right = 0, Bottom = 0;
   float Width() const { return Right - Left; }
   float Height() const { return Bottom - Top; }
   bool Contains(const TPointF& p) const {
     return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
   }
-  friend bool operator==(const TRectF&, const TRectF&) = default;
+  friend bool operator==(const TWindowRect&, const TWindowRect&) = default;
 };
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "scene/Control3D.h"
+#include "scene/objects/Control3D.h"
 #include "ui/ContextFactory.h"
 #include "ui/Form.h"
 #include "ui/WindowHost.h"
@@ -25,18 +25,18 @@ TViewport3D::~TViewport3D() {
 }
 
 int TViewport3D::PixelWidth() const {
-  const TCustomForm* form = Form();
+  const TFormBase* form = Form();
   return RoundHalfEven(static_cast<double>(form ? form->Scale() : 1.0f) * Width());
 }
 
 int TViewport3D::PixelHeight() const {
-  const TCustomForm* form = Form();
+  const TFormBase* form = Form();
   return RoundHalfEven(static_cast<double>(form ? form->Scale() : 1.0f) * Height());
 }
 
-void TViewport3D::NeedRender() {
+void TViewport3D::RequestRender() {
   if (FRenderRequested || IsDestroying()) return;
-  TCustomForm* form = Form();
+  TFormBase* form = Form();
   if (!form || !Visible()) return;
   FRenderRequested = true;
   form->Invalidate(AbsoluteRect());
@@ -44,7 +44,7 @@ void TViewport3D::NeedRender() {
 
 void TViewport3D::Resized() {
   // The context is remade at the next paint, where the window's device is current.
-  NeedRender();
+  RequestRender();
 }
 
 void TViewport3D::UpdateContext() {
@@ -52,7 +52,7 @@ void TViewport3D::UpdateContext() {
   const scene::TContext3D* context = FCore.Context();
   if (context && context->Width() == w && context->Height() == h) return;
   FCore.SetContext(nullptr);
-  TCustomForm* form = Form();
+  TFormBase* form = Form();
   if (w <= 0 || h <= 0 || !form || !form->Host()) return;
   FCore.SetContext(
       form->Host()->ContextFactory().CreateContext(w, h, scene::SampleCount(FCore.Multisample())));
@@ -62,8 +62,8 @@ void TViewport3D::PaintTo(const TPaintTarget3D& target) {
   FRenderRequested = false;
   UpdateContext();
   if (!FCore.RenderPass()) return;
-  const TRectF r = AbsoluteRect();
-  const TCustomForm* form = Form();
+  const TWindowRect r = AbsoluteRect();
+  const TFormBase* form = Form();
   const double s = form ? form->Scale() : 1.0;
   scene::TPresentTarget present;
   present.Framebuffer = target.Framebuffer;
@@ -83,12 +83,12 @@ bool TViewport3D::RenderToBitmap(scene::TTextureImage& bitmap) {
   return true;
 }
 
-void TViewport3D::ChildAdded(scene::TFmxObject* child) {
+void TViewport3D::ChildAdded(scene::TSceneNode* child) {
   TControl::ChildAdded(child);
   if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();
 }
 
-void TViewport3D::ChildRemoved(scene::TFmxObject* child) {
+void TViewport3D::ChildRemoved(scene::TSceneNode* child) {
   TControl::ChildRemoved(child);
   if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();
 }
@@ -101,7 +101,7 @@ void TViewport3D::UpdateEnded() {
 const scene::TPropertyTable& TViewport3D::ClassProperties() {
   using scene::OtherProperty;
   static const scene::TPropertyTable table(
-      &scene::TFmxObject::ClassProperties(),
+      &scene::TSceneNode::ClassProperties(),
       {OtherProperty("Camera"), OtherProperty("UsingDesignCamera"), OtherProperty("Color"),
        OtherProperty("Multisample"), OtherProperty("Align"), OtherProperty("Width"),
        OtherProperty("Height"), OtherProperty("Opacity"), OtherProperty("Visible")});

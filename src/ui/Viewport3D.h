@@ -5,7 +5,7 @@
 // target of round(s * Width) x round(s * Height) pixels (halves to even, s the window's scale
 // factor), made through the window host's context factory at the first paint after a size or
 // scale change. Every paint is a full render pass; render requests from the 3D objects
-// (NeedRender) invalidate the viewport's rectangle of the window once until the next paint,
+// (RequestRender) invalidate the viewport's rectangle of the window once until the next paint,
 // so any number of requests before a paint give one pass.
 //
 // Defaults: Camera none, UsingDesignCamera True, Color claWhite, Multisample FourSamples.
@@ -13,9 +13,9 @@
 
 #include <vector>
 
-#include "scene/Context3D.h"
-#include "scene/Viewport3DCore.h"
-#include "scene/Viewport3DLink.h"
+#include "scene/render/Context3D.h"
+#include "scene/render/SceneHost.h"
+#include "scene/render/Viewport3DCore.h"
 #include "ui/Control.h"
 #include "ui/PaintTarget3D.h"
 
@@ -27,7 +27,7 @@ class TLight;
 
 namespace ui {
 
-class TViewport3D : public TControl, public scene::IViewport3D {
+class TViewport3D : public TControl, public scene::ISceneHost {
  public:
   TViewport3D();
   ~TViewport3D() override;
@@ -62,8 +62,8 @@ class TViewport3D : public TControl, public scene::IViewport3D {
   // False when there is nothing to render (no size yet, or a pass is under way).
   bool RenderToBitmap(scene::TTextureImage& bitmap);
 
-  // scene::IViewport3D
-  void NeedRender() override;
+  // scene::ISceneHost
+  void RequestRender() override;
   void AddLight(scene::TLight* light) override { FCore.AddLight(light); }
   void RemoveLight(scene::TLight* light) override { FCore.RemoveLight(light); }
   scene::TContext3D* Context() const override { return FCore.Context(); }
@@ -73,8 +73,8 @@ class TViewport3D : public TControl, public scene::IViewport3D {
 
  protected:
   void Resized() override;
-  void ChildAdded(scene::TFmxObject* child) override;
-  void ChildRemoved(scene::TFmxObject* child) override;
+  void ChildAdded(scene::TSceneNode* child) override;
+  void ChildRemoved(scene::TSceneNode* child) override;
   void UpdateEnded() override;
 
  private:

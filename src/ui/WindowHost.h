@@ -12,7 +12,7 @@ class IWindowHost {
  public:
   virtual ~IWindowHost() = default;
   // Marks the rectangle (client area, window units) to be painted at the next paint.
-  virtual void Invalidate(const TRectF& rect) = 0;
+  virtual void Invalidate(const TWindowRect& rect) = 0;
   // The window's scale factor: pixels per window unit (1 when there is none).
   virtual float Scale() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;

@@ -11,10 +11,10 @@
 #include <numbers>
 #include <vector>
 
-#include "../scene/ManualAnimationPlatform.h"
 #include "app/OrbitAnimation.h"
-#include "scene/AniThread.h"
-#include "scene/Control3D.h"
+#include "scene/animation/AniThread.h"
+#include "scene/objects/Control3D.h"
+#include "support/ManualAnimationPlatform.h"
 
 namespace app {
 namespace {
@@ -60,7 +60,7 @@ class OrbitScene {
       const BodySpec& entry = kBodies[i];
       auto* body = new TControl3D;
       body->SetName(entry.name);
-      form.AddObject(body);
+      form.AddChild(body);
       body->BeginLoading();
       body->Position().SetX(entry.radius);
       body->RotationAngle().SetY(entry.phase);
@@ -76,7 +76,7 @@ class OrbitScene {
   // The body animation as stored, without the mend.
   static TFloatAnimation* AddStockAnimation(TControl3D& body, float duration) {
     auto* a = new TFloatAnimation;
-    body.AddObject(a);
+    body.AddChild(a);
     a->SetDuration(duration);
     a->SetLoop(true);
     a->SetPropertyName("RotationAngle.Y");

@@ -8,23 +8,23 @@
 #include <string>
 #include <vector>
 
-#include "../scene/ManualAnimationPlatform.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
-#include "scene/AniThread.h"
-#include "ui/Application.h"
+#include "scene/animation/AniThread.h"
+#include "support/ManualAnimationPlatform.h"
+#include "ui/Shell.h"
 
 namespace app {
 namespace {
 
-class TRecordingPlatform : public ui::IApplicationPlatform {
+class TRecordingPlatform : public ui::IShellPlatform {
  public:
   std::vector<std::string> Log;
-  void CreateWindowFor(ui::TCustomForm& form) override { Log.push_back("window " + form.Name()); }
-  void ShowWindow(ui::TCustomForm& form) override { Log.push_back("show " + form.Name()); }
-  void RunLoop(ui::TCustomForm& mainForm) override { Log.push_back("loop " + mainForm.Name()); }
+  void CreateWindowFor(ui::TFormBase& form) override { Log.push_back("window " + form.Name()); }
+  void ShowWindow(ui::TFormBase& form) override { Log.push_back("show " + form.Name()); }
+  void RunLoop(ui::TFormBase& mainForm) override { Log.push_back("loop " + mainForm.Name()); }
   void Quit() override { Log.push_back("quit"); }
-  void DestroyWindows(std::vector<std::unique_ptr<ui::TCustomForm>>& forms) override {
+  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
     forms.clear();
   }
 };
@@ -32,12 +32,12 @@ class TRecordingPlatform : public ui::IApplicationPlatform {
 struct Startup : ::testing::Test {
   scene::testing::TManualAnimationScope Clock;
   TRecordingPlatform Platform;
-  std::optional<ui::TApplication> Application{std::in_place, Platform};
+  std::optional<ui::TShell> Application{std::in_place, Platform};
   Startup() {
     Form2 = nullptr;
     Form1 = nullptr;
-    Application->CreateForm(Form2);
-    Application->CreateForm(Form1);
+    Application->RegisterWindow(Form2);
+    Application->RegisterWindow(Form1);
   }
   ~Startup() override {
     // The windows are freed with the application; the unit's references must not outlive them.
@@ -61,7 +61,7 @@ TEST_F(Startup, CreatesBothWindowsInOrderAndShowsOnlyTheMainOne) {
   EXPECT_EQ(Form2->ClientHeight(), 829);
   EXPECT_EQ(Form2->FillColor(), ui::claBlack);
   EXPECT_TRUE(Form2->FullScreen());
-  EXPECT_EQ(Form2->FormPosition(), ui::TFormPosition::ScreenCenter);
+  EXPECT_EQ(Form2->Placement(), ui::TWindowPlacement::ScreenCenter);
   EXPECT_EQ(Form1->Caption(), "About");
 }
 
@@ -91,7 +91,7 @@ TEST_F(Startup, MainWindowOpensWithTheCameraFarOutAndGlidingIn) {
   EXPECT_EQ(Form2->Camera1->Position().Z(), -26);
   Clock.Platform.RunQueuedTasks();
   EXPECT_EQ(scene::TAniThread::Current()->AniList().size(), 8u);
-  EXPECT_EQ(Form2->Camera1->ChildrenCount(), 0);
+  EXPECT_EQ(Form2->Camera1->ChildCount(), 0);
 }
 
 }  // namespace

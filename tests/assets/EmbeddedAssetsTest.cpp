@@ -34,13 +34,13 @@ struct TDecoded {
   int Alpha(int x, int y) const { return Pixel(x, y)[3]; }
 };
 
-struct TCursor {
+struct TByteReader {
   std::span<const std::uint8_t> Data;
   std::size_t Offset;
 };
 
 void ReadBytes(png_structp png, png_bytep out, png_size_t length) {
-  auto* c = static_cast<TCursor*>(png_get_io_ptr(png));
+  auto* c = static_cast<TByteReader*>(png_get_io_ptr(png));
   if (c->Offset + length > c->Data.size()) png_error(png, "truncated");
   std::memcpy(out, c->Data.data() + c->Offset, length);
   c->Offset += length;
@@ -85,7 +85,7 @@ TDecoded Decode(std::span<const std::uint8_t> bytes) {
   }
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &out, OnError, nullptr);
   png_infop info = png_create_info_struct(png);
-  TCursor cursor{bytes, 0};
+  TByteReader cursor{bytes, 0};
   png_set_read_fn(png, &cursor, ReadBytes);
   std::vector<png_bytep> rows;
   out.Ok = ReadPng(png, info, &out, &rows);

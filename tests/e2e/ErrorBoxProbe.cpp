@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtShell.h"
 
 int main(int argc, char** argv) {
-  ui::qt::TQtApplication app(argc, argv);
+  ui::qt::TQtShell app(argc, argv);
   app.setApplicationName("Error probe");
   QWidget window;
   window.setWindowTitle("Probe window");

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "../scene/RecordingContext.h"
-#include "scene/Sphere.h"
+#include "scene/objects/Sphere.h"
+#include "support/RecordingContext.h"
 #include "ui/Form.h"
 #include "ui/Viewport3D.h"
 
@@ -26,7 +26,7 @@ class TFakeHost : public IWindowHost, public IContextFactory {
   std::vector<TMade> Made;
   TRecordingContext* Last = nullptr;
 
-  void Invalidate(const TRectF&) override { ++Invalidations; }
+  void Invalidate(const TWindowRect&) override { ++Invalidations; }
   float Scale() const override { return WindowScale; }
   void SetCaption(const std::string&) override {}
   IContextFactory& ContextFactory() override { return *this; }
@@ -40,11 +40,11 @@ class TFakeHost : public IWindowHost, public IContextFactory {
 
 struct Window : ::testing::Test {
   TFakeHost host;
-  TCustomForm form;
+  TFormBase form;
   TViewport3D* viewport = new TViewport3D;
   Window() {
     form.SetHost(&host);
-    form.AddObject(viewport);
+    form.AddChild(viewport);
     viewport->SetBounds(10, 20, 300, 200);
   }
 };
@@ -102,7 +102,7 @@ TEST_F(Window, PresentsAtItsPixelRectangleWithItsOpacity) {
 
 TEST_F(Window, RequestsBeforeAPaintGiveOneInvalidationAndOnePass) {
   auto* sphere = new scene::TSphere;
-  viewport->AddObject(sphere);
+  viewport->AddChild(sphere);
   viewport->PaintTo({0, 640, 480});
   TRecordingContext& context = *host.Last;
   const int before = host.Invalidations;

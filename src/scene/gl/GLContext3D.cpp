@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "scene/MeshData.h"
 #include "scene/gl/GLDevice.h"
+#include "scene/objects/MeshData.h"
 
 namespace scene::gl {
 
@@ -28,18 +28,19 @@ class TGLContext3D : public TContext3D {
   void Present(const TPresentTarget& target) override;
 
  protected:
-  bool DoBeginScene() override;
-  void DoEndScene() override;
-  void DoClear(unsigned targets, TAlphaColor color, float depth, std::uint32_t stencil) override;
-  void DoSetContextState(TContextState state) override;
-  void DoDrawTriangles(const TMeshData& mesh, const TShaderInputs& inputs) override;
-  void DoCopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) override;
-  void DoSetMultisample(TMultisample /*m*/) override {
+  bool DeviceBeginScene() override;
+  void DeviceEndScene() override;
+  void DeviceClear(unsigned targets, TAlphaColor color, float depth,
+                   std::uint32_t stencil) override;
+  void DeviceSetContextState(TContextState state) override;
+  void DeviceDrawTriangles(const TMeshData& mesh, const TShaderInputs& inputs) override;
+  void DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) override;
+  void DeviceSetMultisample(TMultisample /*m*/) override {
     FreeBuffers();
     CreateBuffers();
   }
-  std::unique_ptr<TDeviceHandle> DoUploadTexture(const TTextureImage* image,
-                                                 std::unique_ptr<TDeviceHandle> old) override {
+  std::unique_ptr<TDeviceHandle> DeviceUploadTexture(const TTextureImage* image,
+                                                     std::unique_ptr<TDeviceHandle> old) override {
     if (!image) return nullptr;
     return FDevice->UploadTexture(*image, std::move(old));
   }
@@ -97,7 +98,7 @@ void TGLContext3D::SetClipRange(bool zeroToOne) const {
     glClipControl(GL_LOWER_LEFT, zeroToOne ? GL_ZERO_TO_ONE : GL_NEGATIVE_ONE_TO_ONE);
 }
 
-bool TGLContext3D::DoBeginScene() {
+bool TGLContext3D::DeviceBeginScene() {
   if (Width() <= 0 || Height() <= 0) return false;
   FDevice->FreeDeferred();
   glBindFramebuffer(GL_FRAMEBUFFER, FFramebuffer);
@@ -130,7 +131,7 @@ bool TGLContext3D::DoBeginScene() {
   return true;
 }
 
-void TGLContext3D::DoEndScene() {
+void TGLContext3D::DeviceEndScene() {
   // The samples are resolved where the image goes: straight into the window when presented,
   // or into a read-back target for a bitmap. A separate resolve here would cost one more
   // full-screen pass per frame.
@@ -141,14 +142,14 @@ void TGLContext3D::DoEndScene() {
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
-void TGLContext3D::DoClear(unsigned targets, TAlphaColor color, float depth,
-                           std::uint32_t stencil) {
+void TGLContext3D::DeviceClear(unsigned targets, TAlphaColor color, float depth,
+                               std::uint32_t stencil) {
   GLbitfield mask = 0;
   if (targets & ctColor) {
     // The image holds premultiplied colours, so the clear colour is premultiplied too: a
     // translucent colour would otherwise lay more colour over the window than its alpha
     // allows. Transparent and opaque colours are unchanged by this.
-    const TAlphaColorF c = ColorToFloats(color);
+    const TColorFloats c = ColorToFloats(color);
     glClearColor(c.R * c.A, c.G * c.A, c.B * c.A, c.A);
     mask |= GL_COLOR_BUFFER_BIT;
   }
@@ -171,7 +172,7 @@ void TGLContext3D::DoClear(unsigned targets, TAlphaColor color, float depth,
   glColorMask(colorMask[0], colorMask[1], colorMask[2], colorMask[3]);
 }
 
-void TGLContext3D::DoSetContextState(TContextState state) {
+void TGLContext3D::DeviceSetContextState(TContextState state) {
   switch (state) {
     case TContextState::cs2DScene:
     case TContextState::cs3DScene:
@@ -231,7 +232,7 @@ void TGLContext3D::DoSetContextState(TContextState state) {
   }
 }
 
-void TGLContext3D::DoDrawTriangles(const TMeshData& mesh, const TShaderInputs& inputs) {
+void TGLContext3D::DeviceDrawTriangles(const TMeshData& mesh, const TShaderInputs& inputs) {
   TGLProgram* program = FDevice->Program(inputs.VertexProgram, inputs.PixelProgram);
   if (!program) return;
   glUseProgram(program->Name());
@@ -281,7 +282,7 @@ void TGLContext3D::Present(const TPresentTarget& target) {
   glDisable(GL_BLEND);
 }
 
-void TGLContext3D::DoCopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) {
+void TGLContext3D::DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) {
   bitmap = TTextureImage(rect.Width, rect.Height);
   if (bitmap.IsEmpty()) return;
   const int w = Width(), h = Height();

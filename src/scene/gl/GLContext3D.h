@@ -10,7 +10,7 @@
 
 #include <memory>
 
-#include "scene/Context3D.h"
+#include "scene/render/Context3D.h"
 
 namespace scene::gl {
 

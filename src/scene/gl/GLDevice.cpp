@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "scene/MeshData.h"
-#include "scene/TextureImage.h"
+#include "scene/objects/MeshData.h"
+#include "scene/render/TextureImage.h"
 
 namespace scene::gl {
 

@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "scene/DeviceHandle.h"
-#include "scene/ShaderInputs.h"
+#include "scene/render/DeviceHandle.h"
+#include "scene/render/ShaderInputs.h"
 
 namespace scene {
 class TMeshData;

@@ -10,7 +10,7 @@
 
 namespace ui::qt {
 
-TFormWindow::TFormWindow(TCustomForm& form) : QOpenGLWindow(NoPartialUpdate), FForm(&form) {
+TFormWindow::TFormWindow(TFormBase& form) : QOpenGLWindow(NoPartialUpdate), FForm(&form) {
   setTitle(QString::fromStdString(form.Caption()));
   resize(form.ClientWidth(), form.ClientHeight());
   form.SetHost(this);
@@ -20,7 +20,7 @@ TFormWindow::~TFormWindow() {
   if (FForm) FForm->SetHost(nullptr);
 }
 
-void TFormWindow::FreeForm(std::unique_ptr<TCustomForm> form) {
+void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
   const bool hasDevice = context() != nullptr;
   if (hasDevice) makeCurrent();
   form->SetHost(nullptr);
@@ -35,7 +35,7 @@ void TFormWindow::FreeForm(std::unique_ptr<TCustomForm> form) {
 
 void TFormWindow::ShowForm() {
   resize(FForm->ClientWidth(), FForm->ClientHeight());
-  if (FForm->FormPosition() == TFormPosition::ScreenCenter) {
+  if (FForm->Placement() == TWindowPlacement::ScreenCenter) {
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->availableGeometry();
     setPosition(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
@@ -55,7 +55,7 @@ void TFormWindow::EnterFullScreen() {
   showFullScreen();
 }
 
-void TFormWindow::Invalidate(const TRectF&) {
+void TFormWindow::Invalidate(const TWindowRect&) {
   // The whole window is drawn at every paint; requests coalesce into the next one.
   update();
 }

@@ -16,20 +16,20 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
   Q_OBJECT
 
  public:
-  explicit TFormWindow(TCustomForm& form);
+  explicit TFormWindow(TFormBase& form);
   ~TFormWindow() override;
 
-  TCustomForm* HostedForm() const { return FForm; }
+  TFormBase* HostedForm() const { return FForm; }
 
   // Shows the window at the form's stored client size, placed as the form says, then full
   // screen when the form asks for it.
   void ShowForm();
   void EnterFullScreen();
   // Frees the form while this window's device is current.
-  void FreeForm(std::unique_ptr<TCustomForm> form);
+  void FreeForm(std::unique_ptr<TFormBase> form);
 
   // IWindowHost
-  void Invalidate(const TRectF& rect) override;
+  void Invalidate(const TWindowRect& rect) override;
   float Scale() const override;
   void SetCaption(const std::string& caption) override;
   IContextFactory& ContextFactory() override { return *this; }
@@ -49,7 +49,7 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  TCustomForm* FForm;
+  TFormBase* FForm;
   bool FMadeContexts = false;  // this window's device holds the views' shared objects
 };
 

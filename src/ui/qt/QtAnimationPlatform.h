@@ -12,7 +12,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 
-#include "scene/AnimationPlatform.h"
+#include "scene/animation/AnimationPlatform.h"
 
 namespace ui::qt {
 

@@ -16,8 +16,8 @@
 #include "EglContext.h"
 #include "SceneFixture.h"
 #include "assets/EmbeddedAssets.h"
-#include "scene/ColorMaterial.h"
 #include "scene/gl/GLContext3D.h"
+#include "scene/materials/ColorMaterial.h"
 
 namespace scene::gl::testing {
 namespace {
@@ -227,13 +227,13 @@ class InsideSphere : public GLTest, public ::testing::WithParamInterface<InsideC
 TEST_P(InsideSphere, ShowsOnlyWhenTwoSided) {
   TGLWindow window(64, 48);
   auto* viewport = new ui::TViewport3D;
-  window.Form.AddObject(viewport);
-  viewport->SetAlign(ui::TAlignLayout::Client);
+  window.Form.AddChild(viewport);
+  viewport->SetAlign(ui::TControlAlign::Client);
   viewport->SetColor(claNull);
   auto* camera = new TCamera;
   auto* sphere = new TSphere;
-  viewport->AddObject(camera);
-  viewport->AddObject(sphere);
+  viewport->AddChild(camera);
+  viewport->AddChild(sphere);
   camera->Position().SetZ(0);
   viewport->SetCamera(camera);
   viewport->SetUsingDesignCamera(false);
@@ -258,8 +258,8 @@ TEST_P(InsideSphere, ShowsOnlyWhenTwoSided) {
 TEST_F(GLTest, TranslucentColourClearsPremultiplied) {
   TGLWindow window(16, 16);
   auto* viewport = new ui::TViewport3D;
-  window.Form.AddObject(viewport);
-  viewport->SetAlign(ui::TAlignLayout::Client);
+  window.Form.AddChild(viewport);
+  viewport->SetAlign(ui::TControlAlign::Client);
   viewport->SetColor(0x80FF0000);  // half-transparent red
   TTargetFramebuffer target(16, 16);
   target.Clear(0, 0, 1, 1);  // a blue window
@@ -286,17 +286,17 @@ class LitSphere : public GLTest, public ::testing::WithParamInterface<LitCase> {
 TEST_P(LitSphere, CentreMatchesTheReferenceColour) {
   TGLWindow window(200, 200);
   auto* viewport = new ui::TViewport3D;
-  window.Form.AddObject(viewport);
-  viewport->SetAlign(ui::TAlignLayout::Client);
+  window.Form.AddChild(viewport);
+  viewport->SetAlign(ui::TControlAlign::Client);
   viewport->SetColor(claNull);
   auto* pivot = new TDummy;
   auto* camera = new TCamera;
   auto* light = new TLight;
   auto* sphere = new TSphere;
-  viewport->AddObject(sphere);
-  viewport->AddObject(pivot);
-  pivot->AddObject(camera);
-  pivot->AddObject(light);
+  viewport->AddChild(sphere);
+  viewport->AddChild(pivot);
+  pivot->AddChild(camera);
+  pivot->AddChild(light);
   camera->Position().SetZ(-20);
   camera->SetTarget(sphere);
   light->Position().SetZ(-30);

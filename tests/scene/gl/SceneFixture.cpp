@@ -147,9 +147,9 @@ std::unique_ptr<TContext3D> TGLWindow::CreateContext(int width, int height, int 
 
 TStartScene::TStartScene(int width, int height, bool rotationCentres, bool storedPictures)
     : Window(width, height), Viewport(new ui::TViewport3D) {
-  ui::TCustomForm& form = Window.Form;
+  ui::TFormBase& form = Window.Form;
   form.BeginLoading();
-  form.AddObject(Viewport);
+  form.AddChild(Viewport);
   Scene = app::BuildStoredScene(*Viewport, form);
   form.EndLoading();
   form.ClientResized(static_cast<float>(width), static_cast<float>(height));

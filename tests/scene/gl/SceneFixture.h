@@ -14,7 +14,7 @@
 #include <string>
 
 #include "app/StoredScene.h"
-#include "scene/TextureImage.h"
+#include "scene/render/TextureImage.h"
 #include "ui/Form.h"
 #include "ui/Viewport3D.h"
 
@@ -53,9 +53,9 @@ class TGLWindow : public ui::IWindowHost, public ui::IContextFactory {
  public:
   TGLWindow(int width, int height);
   ~TGLWindow() override;
-  ui::TCustomForm Form;
+  ui::TFormBase Form;
 
-  void Invalidate(const ui::TRectF&) override {}
+  void Invalidate(const ui::TWindowRect&) override {}
   float Scale() const override { return 1; }
   void SetCaption(const std::string&) override {}
   ui::IContextFactory& ContextFactory() override { return *this; }

@@ -1,0 +1,70 @@
+// The one clock that drives every animation.
+//
+// Despite its name it is a timer object, not a thread: its ticks come from a periodic timer of
+// the user-interface thread, which runs exactly while at least one animation is registered.
+// Each tick measures the elapsed time since the previous tick with the platform's monotonic
+// source and advances every running animation by that same amount, so a late or missed tick
+// makes the next step larger, never the animation slower. A registration after an empty spell
+// re-bases the clock: time with nothing registered is not counted.
+//
+// The clock is created by the first animation start that needs it and lives until the
+// program ends (or until another platform is installed).
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "scene/animation/AnimationPlatform.h"
+
+namespace scene {
+
+class TAnimation;
+
+class TAniThread {
+ public:
+  // Frames per second the timer aims at; the interval is derived from it.
+  static constexpr int DefaultFrameRate = 60;
+
+  // The clock, created on first use from the installed platform.
+  static TAniThread& Instance();
+  // The clock if it exists, else null.
+  static TAniThread* Current();
+  // Frees the clock (used when the platform changes).
+  static void FreeClock();
+
+  // Timer interval for a frame rate: clamped to 5..100, trunc(1000 / rate / 10) * 10 ms,
+  // at least 1 ms. 60 gives 10 ms.
+  static int IntervalForFrameRate(int rate);
+
+  explicit TAniThread(IAnimationPlatform& platform);
+  ~TAniThread();
+  TAniThread(const TAniThread&) = delete;
+  TAniThread& operator=(const TAniThread&) = delete;
+
+  // Appends `animation` unless listed; re-bases the clock when the timer was stopped; the
+  // timer then runs exactly when the list is not empty.
+  void AddAnimation(TAnimation* animation);
+  void RemoveAnimation(TAnimation* animation);
+
+  // One timer event. Errors thrown by an animation propagate to the caller (the platform's
+  // timer dispatch reports them); the clock stays consistent and the timer keeps running.
+  void DoSyncTimer();
+
+  const std::vector<TAnimation*>& AniList() const { return FAniList; }
+  double Time() const { return FTime; }            // seconds, the previous tick
+  double DeltaTime() const { return FDeltaTime; }  // seconds between the last two ticks
+  bool TimerEnabled() const { return FTimer->Enabled(); }
+
+ private:
+  void UpdateTimer();
+
+  IAnimationPlatform& FPlatform;
+  std::unique_ptr<IAnimationTimer> FTimer;
+  std::vector<TAnimation*> FAniList;
+  double FTime = 0;
+  double FDeltaTime = 0;
+  unsigned long long FTickNumber = 0;
+  int FFrameRate = DefaultFrameRate;
+};
+
+}  // namespace scene

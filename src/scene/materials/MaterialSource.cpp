@@ -1,0 +1,20 @@
+#include "scene/materials/MaterialSource.h"
+
+#include <utility>
+
+namespace scene {
+
+TMaterialSource::TMaterialSource(std::unique_ptr<TMaterial> material)
+    : FMaterial(std::move(material)) {}
+
+void TMaterialSource::SetTexture(TTextureImage image) {
+  FTexture.Assign(std::move(image));
+  TextureChanged(FTexture.IsEmpty() ? nullptr : &FTexture);
+}
+
+const TPropertyTable& TMaterialSource::ClassProperties() {
+  static const TPropertyTable table(&TSceneNode::ClassProperties(), {OtherProperty("Texture")});
+  return table;
+}
+
+}  // namespace scene

@@ -1,0 +1,167 @@
+// A placed object of the 3D scene: the base of the pivot, camera, light and meshes.
+//
+// Placement is Position, Scale, RotationAngle and RotationCenter. RotationAngle is not a set
+// of Euler angles: a write to one coordinate turns the object by the difference from the value
+// last applied, about that axis of its own current frame, multiplied into FQuaternion. Every
+// change rebuilds LocalMatrix at once, marks the absolute matrices of the subtree stale
+// (recomputed when next read), re-sorts the object's children for drawing and asks the
+// viewport to repaint.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scene/math/Matrix3D.h"
+#include "scene/math/Quaternion3D.h"
+#include "scene/tree/Position3D.h"
+#include "scene/tree/SceneNode.h"
+
+namespace scene {
+
+class ISceneHost;
+class TContext3D;
+class TMaterial;
+
+enum class TProjectionKind { Camera, Screen };
+enum class TAxis { X, Y, Z };
+
+// r := v - 360 * trunc(v * single(1/360)), plus 360 when negative, in extended precision.
+float ReduceAngle(float v);
+
+class TControl3D : public TSceneNode {
+ public:
+  TControl3D();
+  ~TControl3D() override;
+
+  TPosition3D& Position() { return FPosition; }
+  TPosition3D& Scale() { return FScale; }
+  TPosition3D& RotationAngle() { return FRotationAngle; }
+  TPosition3D& RotationCenter() { return FRotationCenter; }
+  const TPosition3D& Position() const { return FPosition; }
+  const TPosition3D& Scale() const { return FScale; }
+  const TPosition3D& RotationAngle() const { return FRotationAngle; }
+  const TPosition3D& RotationCenter() const { return FRotationCenter; }
+
+  const TQuaternion3D& Quaternion() const { return FQuaternion; }
+  const TPoint3D& SavedRotationAngle() const { return FSavedRotationAngle; }
+
+  // The stored orientation as saved with a scene, "(x,y,z,w)". Reading stops at the first
+  // piece that is not a number, keeping what was read; nothing else is touched.
+  void ReadQuanternion(std::string_view text);
+  std::string QuanternionText() const;
+  bool HasStoredQuanternion() const { return !(FQuaternion == TQuaternion3D::Identity()); }
+
+  float Width() const { return FWidth; }
+  float Height() const { return FHeight; }
+  float Depth() const { return FDepth; }
+  virtual void SetWidth(float v);
+  virtual void SetHeight(float v);
+  virtual void SetDepth(float v);
+
+  const TMatrix3D& LocalMatrix() const { return FLocalMatrix; }
+  virtual const TMatrix3D& AbsoluteMatrix() const;
+  const TMatrix3D& InvertAbsoluteMatrix() const;
+  TVector3D AbsoluteLeft() const { return AbsoluteMatrix().Row(0); }
+  TVector3D AbsoluteUp() const { return AbsoluteMatrix().Row(1); }
+  TVector3D AbsoluteDirection() const { return AbsoluteMatrix().Row(2); }
+  TVector3D AbsolutePosition() const { return AbsoluteMatrix().Row(3); }
+
+  virtual TPoint3D AbsoluteToLocal3D(const TPoint3D& p) const;
+  virtual TPoint3D LocalToAbsolute3D(const TPoint3D& p) const;
+  virtual TVector3D AbsoluteToLocalVector(const TVector3D& v) const;
+  virtual TVector3D LocalToAbsoluteVector(const TVector3D& v) const;
+  TVector3D LocalToAbsoluteDirection(const TVector3D& v) const;
+  TVector3D AbsoluteToLocalDirection(const TVector3D& v) const;
+
+  void ResetRotationAngle();
+  virtual void RebuildLocalMatrix();
+  virtual void MarkAbsoluteStale();
+  bool AbsoluteIsStale() const { return FRecalcAbsolute; }
+
+  // Asks the viewport for a render when this object is visible, in a viewport, not being
+  // destroyed and not inside an update block.
+  void Repaint();
+
+  // Drawing state read by the render pass.
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v);
+  bool HitTest() const { return FHitTest; }
+  void SetHitTest(bool v) { FHitTest = v; }
+  bool ZWrite() const { return FZWrite; }
+  void SetZWrite(bool v);
+  bool TwoSide() const { return FTwoSide; }
+  void SetTwoSide(bool v);
+  bool Opaque() const { return FOpaque; }
+  void SetOpaque(bool v);
+  float Opacity() const { return FOpacity; }
+  void SetOpacity(float v);
+  float AbsoluteOpacity() const;
+  TProjectionKind Projection() const { return FProjection; }
+  void SetProjection(TProjectionKind p);
+
+  ISceneHost* Viewport() const { return FViewport; }
+  // The 3D children in drawing order.
+  const std::vector<TControl3D*>& RenderList() const { return FRenderList; }
+  void RebuildRenderList();
+
+  // The material this object draws with, for grouping in the drawing order; none by default.
+  virtual const TMaterial* RenderMaterial() const { return nullptr; }
+  // Draws the object's own geometry (the pass has set the matrix and states); nothing here.
+  virtual void Render(TContext3D& /*context*/) {}
+  std::function<void(TControl3D& sender, TContext3D& context)> OnRender;
+
+  bool IsVisualObject() const override { return true; }
+  bool IsVisibleObject() const override { return FVisible; }
+
+  const TPropertyTable& Properties() const override { return ClassProperties(); }
+  static const TPropertyTable& ClassProperties();
+
+ protected:
+  // The object's size changed (a mesh rebuilds its geometry).
+  virtual void SizeChanged() {}
+  virtual void ApplyAngleTriple();
+  virtual void ApplyAxisAngle(TAxis axis);
+  // The object joined or left a viewport; a light registers here.
+  virtual void ViewportChanged(ISceneHost* /*old*/) {}
+
+  void LoadingFinished() override;
+  void ChildAdded(TSceneNode* child) override;
+  void ChildRemoved(TSceneNode* child) override;
+  void ParentChanged() override;
+  void UpdateEnded() override;
+
+ private:
+  void SetViewport(ISceneHost* viewport);
+
+  TPosition3D FPosition;
+  TPosition3D FScale{{1, 1, 1}};
+  TPosition3D FRotationAngle;
+  TPosition3D FRotationCenter;
+  TQuaternion3D FQuaternion;
+  TPoint3D FSavedRotationAngle;
+  TMatrix3D FLocalMatrix;
+  mutable TMatrix3D FAbsoluteMatrix;
+  mutable TMatrix3D FInvAbsoluteMatrix;
+  mutable bool FRecalcAbsolute = true;
+  float FWidth = 1, FHeight = 1, FDepth = 1;
+
+  bool FVisible = true;
+  bool FHitTest = true;
+  bool FZWrite = true;
+  bool FTwoSide = false;
+  bool FOpaque = false;
+  float FOpacity = 1;
+  TProjectionKind FProjection = TProjectionKind::Camera;
+
+  TControl3D* FParent3D = nullptr;  // the parent when it is a 3D object
+  ISceneHost* FViewport = nullptr;
+  std::vector<TControl3D*> FRenderList;
+};
+
+// The 3D children of `owner` sorted for drawing (used by 3D objects and the viewport alike).
+void BuildRenderingList(const TSceneNode& owner, const TContext3D* context,
+                        std::vector<TControl3D*>& list);
+
+}  // namespace scene

@@ -1,0 +1,179 @@
+// The drawing context of a viewport: matrices, lights and render states over a device.
+//
+// The context keeps what the render pass and the materials need: the pixel size, the model
+// matrix (SetMatrix), the camera matrix and its inverse, the angle of view, the projection and
+// its inverse (computed when first needed after BeginScene or a change), the frame's light
+// descriptions and the state switches of TContextState. Drawing, clearing and reading pixels
+// are device operations: a graphics device derives from this class and implements the
+// protected Do... members (unit tests use a recording device). A context draws into its own
+// off-screen render target; Present puts the finished image into a window's framebuffer.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "scene/math/AlphaColor.h"
+#include "scene/math/Matrix3D.h"
+#include "scene/render/LightDescription.h"
+#include "scene/render/ShaderInputs.h"
+#include "scene/render/TextureImage.h"
+
+namespace scene {
+
+class TColorMaterial;
+class TDeviceHandle;
+class TMaterial;
+class TMeshData;
+class TTexture;
+
+enum class TContextState {
+  cs2DScene,
+  cs3DScene,
+  csZTestOn,
+  csZTestOff,
+  csZWriteOn,
+  csZWriteOff,
+  csAlphaBlendOn,
+  csAlphaBlendOff,
+  csStencilOn,
+  csStencilOff,
+  csColorWriteOn,
+  csColorWriteOff,
+  csScissorOn,
+  csScissorOff,
+  csFrontFace,
+  csBackFace,
+  csAllFace
+};
+
+// What Clear clears: a combination of these bits.
+enum TClearTarget : unsigned { ctColor = 1, ctDepth = 2, ctStencil = 4 };
+
+enum class TMultisample { None, TwoSamples, FourSamples };
+// 1, 2 or 4 samples per pixel.
+int SampleCount(TMultisample m);
+
+// A rectangle of pixels, top-left origin.
+struct TPixelRect {
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  friend bool operator==(const TPixelRect&, const TPixelRect&) = default;
+};
+
+// Where Present puts the image: a framebuffer of the device (0 is the window's default one)
+// of the given pixel size, at Left/Top (pixels from the framebuffer's top-left corner), faded
+// by Opacity and laid premultiplied over what the framebuffer holds.
+struct TPresentTarget {
+  unsigned Framebuffer = 0;
+  int FramebufferWidth = 0;
+  int FramebufferHeight = 0;
+  int Left = 0;
+  int Top = 0;
+  float Opacity = 1;
+};
+
+class TContext3D {
+ public:
+  static constexpr float NearPlane = 1;
+  static constexpr float FarPlane = 1000;
+
+  TContext3D(int width, int height, TMultisample multisample);
+  virtual ~TContext3D();
+  TContext3D(const TContext3D&) = delete;
+  TContext3D& operator=(const TContext3D&) = delete;
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  TMultisample Multisample() const { return FMultisample; }
+  // Rebuilds the device's buffers with the new sample count.
+  void SetMultisample(TMultisample m);
+  // The samples per pixel the device actually uses (the asked count or the next lower one it
+  // supports, down to 2, else 1).
+  virtual int Samples() const = 0;
+
+  // True when drawing may start; marks the projection stale and resets the model matrix.
+  bool BeginScene();
+  // Finishes the frame.
+  void EndScene();
+  bool InScene() const { return FInScene; }
+
+  void Clear(unsigned targets, TAlphaColor color, float depth, std::uint32_t stencil);
+
+  void SetMatrix(const TMatrix3D& m) { FMatrix = m; }
+  const TMatrix3D& CurrentMatrix() const { return FMatrix; }
+  void SetCameraMatrix(const TMatrix3D& m);
+  const TMatrix3D& CurrentCameraMatrix() const { return FCameraMatrix; }
+  const TMatrix3D& CurrentCameraInvMatrix() const { return FCameraInvMatrix; }
+  void SetCameraAngleOfView(float degrees);
+  float CurrentAngleOfView() const { return FAngleOfView; }
+  // Right-handed perspective, vertical field of view, depth 0 at the near plane and 1 at the
+  // far plane; aspect 1 when the height is 0.
+  const TMatrix3D& CurrentProjectionMatrix() const;
+  const TMatrix3D& CurrentProjectionInvMatrix() const;
+  // Pixels (top-left origin, y down) to clip space, for objects drawn with cs2DScene.
+  TMatrix3D CurrentScreenMatrix() const;
+  // model * camera * projection, or model * screen matrix in a 2D scene.
+  TMatrix3D CurrentModelViewProjection() const;
+  // The eye in scene coordinates (the origin of the inverse camera matrix).
+  TPoint3D EyePosition() const;
+
+  std::vector<TLightDescription>& Lights() { return FLights; }
+  const std::vector<TLightDescription>& Lights() const { return FLights; }
+
+  void SetContextState(TContextState state);
+  bool Is2DScene() const { return FIs2DScene; }
+
+  // Draws the mesh's triangle list with `material` (the default red colour material when
+  // null) at the given opacity, under the matrix and states set before.
+  void DrawTriangles(const TMeshData& mesh, const TMaterial* material, float opacity);
+
+  // Copies a rectangle of the last finished image into `bitmap` (premultiplied RGBA, row 0 at
+  // the top), resizing it to the rectangle. For screenshots: it reads pixels back.
+  void CopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect);
+
+  // Resolves the finished image straight into `target` (see TPresentTarget).
+  virtual void Present(const TPresentTarget& target) = 0;
+
+  // Uploads the texture's pending picture (releasing the decoded copy) and returns the
+  // device's handle to draw with, or null when the texture is empty.
+  TDeviceHandle* PrepareTexture(TTexture& texture);
+
+  const TColorMaterial& DefaultMaterial() const { return *FDefaultMaterial; }
+
+ protected:
+  virtual bool DeviceBeginScene() = 0;
+  virtual void DeviceEndScene() = 0;
+  virtual void DeviceClear(unsigned targets, TAlphaColor color, float depth,
+                           std::uint32_t stencil) = 0;
+  virtual void DeviceSetContextState(TContextState state) = 0;
+  virtual void DeviceDrawTriangles(const TMeshData& mesh, const TShaderInputs& inputs) = 0;
+  virtual void DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) = 0;
+  virtual void DeviceSetMultisample(TMultisample m) = 0;
+  // Makes (or refills, reusing `old` when it fits) the device texture for `image`; `image` is
+  // null when the picture is gone, and the result may then be null.
+  virtual std::unique_ptr<TDeviceHandle> DeviceUploadTexture(
+      const TTextureImage* image, std::unique_ptr<TDeviceHandle> old) = 0;
+
+ private:
+  void UpdateProjection() const;
+
+  int FWidth, FHeight;
+  TMultisample FMultisample;
+  bool FInScene = false;
+  bool FIs2DScene = false;
+  TMatrix3D FMatrix;
+  TMatrix3D FCameraMatrix;
+  TMatrix3D FCameraInvMatrix;
+  float FAngleOfView = 45;
+  mutable TMatrix3D FProjection;
+  mutable TMatrix3D FProjectionInv;
+  mutable bool FProjectionStale = true;
+  std::vector<TLightDescription> FLights;
+  std::unique_ptr<TColorMaterial> FDefaultMaterial;
+  TShaderInputs FInputs;
+};
+
+// The projection of a context of the given pixel size (see CurrentProjectionMatrix).
+TMatrix3D PerspectiveProjection(float angleOfViewDegrees, int width, int height);
+
+}  // namespace scene

@@ -1,0 +1,23 @@
+// What a 3D object needs from the viewport at the root of its tree.
+//
+// The viewport itself is a 2D control of the window layer; 3D objects reach it only through
+// this interface, which they are handed when they (or an ancestor) join its tree.
+#pragma once
+
+namespace scene {
+
+class TContext3D;
+class TLight;
+
+class ISceneHost {
+ public:
+  virtual ~ISceneHost() = default;
+  // Asks for a render at the next paint; any number of requests before it give one pass.
+  virtual void RequestRender() = 0;
+  virtual void AddLight(TLight* light) = 0;
+  virtual void RemoveLight(TLight* light) = 0;
+  // The drawing context, or null while the viewport has none (no size known yet).
+  virtual TContext3D* Context() const = 0;
+};
+
+}  // namespace scene

@@ -1,0 +1,116 @@
+#include "ui/qt/QtShell.h"
+
+#include <QMessageBox>
+#include <QSurfaceFormat>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
+#include "ui/ErrorMessage.h"
+#include "ui/qt/FormWindow.h"
+
+namespace ui::qt {
+
+void TQtShell::PrepareGraphics() {
+  QSurfaceFormat format;
+  format.setRenderableType(QSurfaceFormat::OpenGL);
+  format.setVersion(3, 3);
+  format.setProfile(QSurfaceFormat::CoreProfile);
+  format.setDepthBufferSize(0);
+  format.setStencilBufferSize(0);
+  // Frames wait for the display's refresh (no tearing); animations measure elapsed time, so
+  // their speed does not depend on it.
+  format.setSwapInterval(1);
+  QSurfaceFormat::setDefaultFormat(format);
+}
+
+TQtShell::TQtShell(int& argc, char** argv) : QApplication(argc, argv) {}
+
+TQtShell::~TQtShell() = default;
+
+bool TQtShell::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ReportError(QString::fromStdString(ErrorBoxText(error)));
+  } catch (...) {
+    ReportError(QStringLiteral("Unknown error."));
+  }
+  return false;
+}
+
+void TQtShell::ReportError(const QString& text) {
+  if (text == FShownError ||
+      std::find(FPendingErrors.begin(), FPendingErrors.end(), text) != FPendingErrors.end())
+    return;
+  FPendingErrors.push_back(text);
+  if (FErrorsScheduled) return;
+  FErrorsScheduled = true;
+  QTimer::singleShot(0, this, [this] { ShowPendingErrors(); });
+}
+
+void TQtShell::ShowPendingErrors() {
+  while (!FPendingErrors.empty()) {
+    FShownError = FPendingErrors.front();
+    FPendingErrors.pop_front();
+    const QString title =
+        FMainForm ? QString::fromStdString(FMainForm->Caption()) : applicationName();
+    QMessageBox box(QMessageBox::Critical, title, FShownError, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    // Over the main window, also when that one is full screen.
+    if (TFormWindow* main = FMainForm ? WindowOf(*FMainForm) : nullptr; main && main->isVisible()) {
+      box.winId();
+      box.windowHandle()->setTransientParent(main);
+    }
+    box.exec();
+    FShownError.clear();
+  }
+  FErrorsScheduled = false;
+}
+
+void TQtShell::CreateWindowFor(TFormBase& form) {
+  auto* window = new TFormWindow(form);
+  FWindows[&form] = window;
+  if (!FMainForm) FMainForm = &form;
+}
+
+TFormWindow* TQtShell::WindowOf(const TFormBase& form) const {
+  const auto it = FWindows.find(&form);
+  return it == FWindows.end() ? nullptr : it->second;
+}
+
+void TQtShell::ShowWindow(TFormBase& form) {
+  if (TFormWindow* window = WindowOf(form)) window->ShowForm();
+}
+
+void TQtShell::RunLoop(TFormBase& mainForm) {
+  FMainForm = &mainForm;
+  // Closing the main window ends the program, whatever other windows are open.
+  if (TFormWindow* main = WindowOf(mainForm))
+    QObject::connect(main, &TFormWindow::Closed, this, &QCoreApplication::quit);
+  exec();
+}
+
+void TQtShell::Quit() {
+  QCoreApplication::quit();
+}
+
+void TQtShell::DestroyWindows(std::vector<std::unique_ptr<TFormBase>>& forms) {
+  // Later windows first; each form is freed while its window's device is current, so the
+  // GPU objects of its views are released on the right device.
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+    TFormBase* form = it->get();
+    TFormWindow* window = WindowOf(*form);
+    FWindows.erase(form);
+    if (window) {
+      window->FreeForm(std::move(*it));
+      delete window;
+    }
+    it->reset();
+  }
+  forms.clear();
+  FWindows.clear();
+  FMainForm = nullptr;
+}
+
+}  // namespace ui::qt

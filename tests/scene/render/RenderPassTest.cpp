@@ -1,0 +1,210 @@
+// The viewport's render pass through a recording device: the exact order of work, the
+// re-entry guard, the light list and the camera in use.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scene/objects/Camera.h"
+#include "scene/objects/Dummy.h"
+#include "scene/objects/Light.h"
+#include "scene/objects/Sphere.h"
+#include "scene/render/SceneHost.h"
+#include "scene/render/Viewport3DCore.h"
+#include "support/RecordingContext.h"
+
+namespace scene {
+namespace {
+
+using testing::TRecordingContext;
+using Lines = std::vector<std::string>;
+
+// A viewport stand-in around the real core.
+class TCoreViewport : public TSceneNode, public ISceneHost {
+ public:
+  TViewport3DCore Core{*this, *this};
+  int RenderRequests = 0;
+
+  ~TCoreViewport() override {
+    SetDestroying();
+    while (!Children().empty())
+      delete Children().back();
+  }
+  TRecordingContext& UseRecorder() {
+    auto context = std::make_unique<TRecordingContext>();
+    TRecordingContext& result = *context;
+    Core.SetContext(std::move(context));
+    return result;
+  }
+  void RequestRender() override { ++RenderRequests; }
+  void AddLight(TLight* light) override { Core.AddLight(light); }
+  void RemoveLight(TLight* light) override { Core.RemoveLight(light); }
+  TContext3D* Context() const override { return Core.Context(); }
+
+ protected:
+  void ChildAdded(TSceneNode*) override { Core.RebuildRenderList(); }
+  void ChildRemoved(TSceneNode*) override { Core.RebuildRenderList(); }
+};
+
+Lines StatesOf(const char* zwrite, const char* ztest, const char* faces, const char* blend) {
+  return {std::string("state ") + zwrite, std::string("state ") + ztest, "state cs3DScene",
+          std::string("state ") + faces, std::string("state ") + blend};
+}
+
+struct Pass : ::testing::Test {
+  TCoreViewport viewport;
+  TSphere* sky = new TSphere;  // two-sided, blended, default material
+  TDummy* pivot = new TDummy;
+  TSphere* inner = new TSphere;  // under the pivot: no depth, opaque
+  TCamera* camera = new TCamera;
+  TRecordingContext* context = nullptr;
+  Pass() {
+    sky->SetTwoSide(true);
+    inner->SetZWrite(false);
+    inner->SetOpaque(true);
+    viewport.AddChild(sky);
+    viewport.AddChild(pivot);
+    pivot->AddChild(inner);
+    pivot->AddChild(camera);
+    viewport.Core.SetColor(claNull);
+    viewport.Core.SetCamera(camera);
+    viewport.Core.SetUsingDesignCamera(false);
+    context = &viewport.UseRecorder();
+  }
+};
+
+TEST_F(Pass, RunsItsStepsInOrder) {
+  ASSERT_TRUE(viewport.Core.RenderPass());
+  Lines expected = {"begin", "state csScissorOff", "clear 3 00000000 1 0"};
+  for (const Lines& part :
+       {StatesOf("csZWriteOn", "csZTestOn", "csAllFace", "csAlphaBlendOn"),
+        Lines{"draw nolight.fvs gouraud.fps"},
+        StatesOf("csZWriteOn", "csZTestOn", "csFrontFace", "csAlphaBlendOn"),  // the pivot
+        StatesOf("csZWriteOff", "csZTestOff", "csFrontFace", "csAlphaBlendOff"),
+        Lines{"draw nolight.fvs gouraud.fps"},
+        StatesOf("csZWriteOn", "csZTestOn", "csFrontFace", "csAlphaBlendOn"),  // the camera
+        Lines{"end"}})
+    expected.insert(expected.end(), part.begin(), part.end());
+  EXPECT_EQ(context->Log, expected);
+  EXPECT_EQ(context->CurrentCameraMatrix(), camera->CameraMatrix());
+  EXPECT_EQ(context->CurrentAngleOfView(), 45);
+}
+
+TEST_F(Pass, InvisibleObjectsAndTheirSubtreesAreSkipped) {
+  pivot->SetVisible(false);
+  viewport.Core.RenderPass();
+  EXPECT_EQ(context->Draws.size(), 1u);
+}
+
+TEST_F(Pass, ReentryReturnsAtOnce) {
+  int nested = 0;
+  sky->OnRender = [&](TControl3D&, TContext3D&) {
+    EXPECT_TRUE(viewport.Core.Drawing());
+    EXPECT_FALSE(viewport.Core.RenderPass());
+    ++nested;
+  };
+  EXPECT_TRUE(viewport.Core.RenderPass());
+  EXPECT_EQ(nested, 1);
+  EXPECT_EQ(std::count(context->Log.begin(), context->Log.end(), "begin"), 1);
+  EXPECT_FALSE(viewport.Core.Drawing());
+}
+
+TEST_F(Pass, RefusedBeginDrawsNothingButStillShows) {
+  context->RefuseBegin = true;
+  EXPECT_TRUE(viewport.Core.RenderPass());
+  EXPECT_EQ(context->Log, (Lines{"begin"}));
+  viewport.Core.SetContext(nullptr);
+  EXPECT_FALSE(viewport.Core.RenderPass());  // nothing to show before a size is known
+}
+
+TEST_F(Pass, LightsAreCollectedInTheOrderTheyJoined) {
+  auto* first = new TLight;
+  auto* second = new TLight;
+  second->SetColor(0xFF102030);
+  second->SetEnabled(false);
+  pivot->AddChild(first);
+  viewport.AddChild(second);
+  first->Position().SetZ(-30);
+  EXPECT_EQ(viewport.Core.Lights(), (std::vector<TLight*>{first, second}));
+  viewport.Core.RenderPass();
+  ASSERT_EQ(context->Lights().size(), 2u);
+  EXPECT_EQ(context->Lights()[0].Position, (TPoint3D{0, 0, -30}));
+  EXPECT_EQ(context->Lights()[0].Direction, (TPoint3D{0, 0, 1}));
+  EXPECT_FALSE(context->Lights()[1].Enabled);
+  EXPECT_EQ(context->Lights()[1].Color, 0xFF102030u);
+
+  pivot->RemoveChild(first);  // leaving the tree unregisters
+  EXPECT_EQ(viewport.Core.Lights(), (std::vector<TLight*>{second}));
+  delete first;
+  delete second;  // freeing unregisters
+  EXPECT_TRUE(viewport.Core.Lights().empty());
+}
+
+TEST_F(Pass, LightTypeSetsItsSpotValuesAndEnabledAsksForARender) {
+  auto* light = new TLight;
+  viewport.AddChild(light);
+  const struct {
+    TLightKind type;
+    float cutoff, exponent;
+  } cases[] = {{TLightKind::Spot, 60, 4},
+               {TLightKind::Directional, 60, 4},  // unchanged
+               {TLightKind::Point, 180, 0}};
+  for (const auto& c : cases) {
+    light->SetLightType(c.type);
+    EXPECT_EQ(light->SpotCutOff(), c.cutoff);
+    EXPECT_EQ(light->SpotExponent(), c.exponent);
+  }
+  const int before = viewport.RenderRequests;
+  light->SetColor(claBlack);  // only stored
+  EXPECT_EQ(viewport.RenderRequests, before);
+  light->SetEnabled(false);
+  EXPECT_EQ(viewport.RenderRequests, before + 1);
+}
+
+TEST_F(Pass, DefaultCameraIsUsedUntilACameraIsChosenAndForgottenWhenFreed) {
+  TViewport3DCore& core = viewport.Core;
+  EXPECT_EQ(&core.CurrentCamera(), camera);
+  core.SetUsingDesignCamera(true);
+  TCamera& fallback = core.CurrentCamera();
+  EXPECT_NE(&fallback, camera);
+  EXPECT_NEAR(Length(fallback.AbsolutePosition().ToPoint()), 20, 1e-4f);
+  EXPECT_NEAR(fallback.AbsolutePosition().Y, -20 * std::sin(20 * 3.14159265f / 180), 1e-4f);
+  core.SetUsingDesignCamera(false);
+  delete camera;
+  EXPECT_EQ(core.Camera(), nullptr);
+  EXPECT_EQ(&core.CurrentCamera(), &fallback);
+}
+
+TEST_F(Pass, SettersAskForARenderAsTheyShould) {
+  TViewport3DCore& core = viewport.Core;
+  int before = viewport.RenderRequests;
+  core.SetColor(claNull);  // unchanged
+  EXPECT_EQ(viewport.RenderRequests, before);
+  core.SetColor(claWhite);
+  core.SetCamera(camera);
+  core.SetUsingDesignCamera(true);
+  EXPECT_EQ(viewport.RenderRequests, before + 3);
+  core.SetMultisample(TMultisample::TwoSamples);
+  EXPECT_EQ(context->Log.back(), "multisample");
+  EXPECT_EQ(context->Samples(), 2);
+}
+
+TEST(DrawingOrder, ViewportListChangesOnlyOnAddAndRemove) {
+  TCoreViewport viewport;
+  auto* near = new TSphere;
+  auto* far = new TSphere;
+  viewport.AddChild(near);
+  viewport.AddChild(far);
+  viewport.UseRecorder();
+  const std::vector<TControl3D*> before = viewport.Core.RenderingList();
+  far->Position().SetZ(500);  // moving does not re-sort
+  EXPECT_EQ(viewport.Core.RenderingList(), before);
+  viewport.AddChild(new TDummy);  // adding does, with distances now: the far one first
+  EXPECT_EQ(viewport.Core.RenderingList().front(), far);
+}
+
+}  // namespace
+}  // namespace scene
