@@ -68,7 +68,8 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
   viewport.SetUsingDesignCamera(false);
   viewport.SetColor(scene::claNull);
 
-  // 1 Sphere1, the planet, with 1.1 its spin and 1.2 the rings.
+  // The viewport's children in stored order, which is also the order they are drawn in when
+  // nothing else decides. First the planet with its spin and its rings.
   s.Sphere1 = CreateBodySphere("Sphere1", viewport);
   SetScale(*s.Sphere1, 10);
   s.Sphere1->SetWrapMode(scene::TMeshWrapMode::Fit);
@@ -78,7 +79,7 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
   s.Disk1->SetHeight(0.001f);
   s.Disk1->SetSubdivisionsAxes(50);
 
-  // 2 Dummy1, the pivot, with 2.1 the camera and 2.2 the light.
+  // The pivot that a drag turns, carrying the camera and the light with it.
   s.Dummy1 = Create<scene::TDummy>("Dummy1", viewport);
   s.Camera1 = Create<scene::TCamera>("Camera1", *s.Dummy1);
   s.Camera1->Position().SetZ(-15);
@@ -86,17 +87,17 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
   s.Light1->Position().SetZ(-30);
   s.Light1->SetSpotExponent(3);
 
-  // 3 Label1 (the 2D layer's).
+  // The body's name label belongs to the 2D layer; it is stored between the pivot and the sky.
   if (extras.AddLabel) extras.AddLabel(viewport);
 
-  // 4 Sphere2, the sky, seen from inside.
+  // The sky, seen from inside.
   s.Sphere2 = CreateBodySphere("Sphere2", viewport);
   SetScale(*s.Sphere2, 200);
   s.Sphere2->SetHitTest(false);
   s.Sphere2->SetTwoSide(true);
   s.Sphere2->SetWrapMode(scene::TMeshWrapMode::Original);
 
-  // 5 to 11: the moons, each with its orbit animation.
+  // The moons, each with its orbit animation.
   scene::TSphere** moons[] = {&s.Sphere3, &s.Sphere4, &s.Sphere5, &s.Sphere6,
                               &s.Sphere7, &s.Sphere8, &s.Sphere9};
   for (int i = 0; i < 7; ++i) {
