@@ -15,6 +15,7 @@
 
 #include "scene/math/Matrix3D.h"
 #include "scene/math/Quaternion3D.h"
+#include "scene/picking/PointerInput.h"
 #include "scene/tree/Position3D.h"
 #include "scene/tree/SceneNode.h"
 
@@ -112,6 +113,32 @@ class TControl3D : public TSceneNode {
   virtual void Render(TContext3D& /*context*/) {}
   std::function<void(TControl3D& sender, TContext3D& context)> OnRender;
 
+  // Pointer input. The window routes each press, move and release to the one object under
+  // the pointer (see picking/ObjectPick.h); the ray passed on is the pick ray in this object's
+  // local coordinates. A click needs the press and the release on this object with the
+  // pointer still over it; a press with ssDouble turns the release into a double-click.
+  // RayCastIntersect tests the object's own shape against a local ray and gives the hit in
+  // scene coordinates; nothing is hit here (a dummy, a camera, a light).
+  virtual bool RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,
+                                TVector3D& intersection) const;
+  bool AutoCapture() const { return FAutoCapture; }
+  void SetAutoCapture(bool v) { FAutoCapture = v; }
+  bool IsMouseOver() const { return FIsMouseOver; }
+  void SetMouseOver(bool v) { FIsMouseOver = v; }
+  void MouseDown(TMouseButton button, TShiftState shift, float x, float y, const TVector3D& rayPos,
+                 const TVector3D& rayDir);
+  void MouseMove(TShiftState shift, float x, float y, const TVector3D& rayPos,
+                 const TVector3D& rayDir);
+  void MouseUp(TMouseButton button, TShiftState shift, float x, float y, const TVector3D& rayPos,
+               const TVector3D& rayDir);
+  void MouseWheel(TShiftState shift, int wheelDelta, bool& handled);
+  // The click step of a release on this object, run just before MouseUp.
+  void ReleaseClick();
+  TMouseEvent3D OnMouseDown, OnMouseUp;
+  TMouseMoveEvent3D OnMouseMove;
+  TMouseWheelEvent OnMouseWheel;
+  TSenderEvent OnClick, OnDblClick;
+
   bool IsVisualObject() const override { return true; }
   bool IsVisibleObject() const override { return FVisible; }
 
@@ -154,6 +181,11 @@ class TControl3D : public TSceneNode {
   bool FOpaque = false;
   float FOpacity = 1;
   TProjectionKind FProjection = TProjectionKind::Camera;
+
+  bool FAutoCapture = false;
+  bool FPressed = false;
+  bool FDoubleClick = false;
+  bool FIsMouseOver = false;
 
   TControl3D* FParent3D = nullptr;  // the parent when it is a 3D object
   ISceneHost* FViewport = nullptr;

@@ -23,6 +23,10 @@ class TDisk : public TCustomMesh {
   void SetSubdivisionsCap(int v);
   void SetHeight(float v) override;
 
+  // The shape WrapMode gives it in local coordinates (not the mesh's triangles).
+  bool RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,
+                        TVector3D& intersection) const override;
+
   const TPropertyTable& Properties() const override { return ClassProperties(); }
   static const TPropertyTable& ClassProperties();
 

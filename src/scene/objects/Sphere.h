@@ -21,6 +21,10 @@ class TSphere : public TCustomMesh {
   int SubdivisionsHeight() const { return FSubdivisionsHeight; }
   void SetSubdivisionsHeight(int v);
 
+  // The shape WrapMode gives it in local coordinates (not the mesh's triangles).
+  bool RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,
+                        TVector3D& intersection) const override;
+
   const TPropertyTable& Properties() const override { return ClassProperties(); }
   static const TPropertyTable& ClassProperties();
 

@@ -1,0 +1,48 @@
+// How a 3D object takes the pointer events the window routes to it.
+#include "scene/objects/Control3D.h"
+
+namespace scene {
+
+bool TControl3D::RayCastIntersect(const TVector3D&, const TVector3D&, TVector3D&) const {
+  return false;
+}
+
+void TControl3D::MouseDown(TMouseButton button, TShiftState shift, float x, float y,
+                           const TVector3D& rayPos, const TVector3D& rayDir) {
+  if (OnMouseDown) OnMouseDown(*this, button, shift, x, y, rayPos, rayDir);
+  if (shift & ssDouble) {
+    // Any button: the release that follows on this object is a double-click.
+    FPressed = true;
+    FDoubleClick = true;
+  } else if (button == mbLeft) {
+    FPressed = true;
+  }
+}
+
+void TControl3D::MouseMove(TShiftState shift, float x, float y, const TVector3D& rayPos,
+                           const TVector3D& rayDir) {
+  if (OnMouseMove) OnMouseMove(*this, shift, x, y, rayPos, rayDir);
+}
+
+void TControl3D::MouseUp(TMouseButton button, TShiftState shift, float x, float y,
+                         const TVector3D& rayPos, const TVector3D& rayDir) {
+  if (OnMouseUp) OnMouseUp(*this, button, shift, x, y, rayPos, rayDir);
+}
+
+void TControl3D::MouseWheel(TShiftState shift, int wheelDelta, bool& handled) {
+  if (OnMouseWheel) OnMouseWheel(*this, shift, wheelDelta, handled);
+}
+
+void TControl3D::ReleaseClick() {
+  if (!FPressed || !FIsMouseOver) return;
+  const bool doubleClick = FDoubleClick;
+  FPressed = false;
+  FDoubleClick = false;
+  if (doubleClick) {
+    if (OnDblClick) OnDblClick(*this);
+  } else if (OnClick) {
+    OnClick(*this);
+  }
+}
+
+}  // namespace scene
