@@ -5,6 +5,9 @@
 // in window units.
 #pragma once
 
+#include <functional>
+
+#include "scene/picking/PointerInput.h"
 #include "scene/tree/SceneNode.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
@@ -12,6 +15,16 @@
 namespace ui {
 
 class TFormBase;
+class TPopupMenu;
+
+using scene::TMouseButton;
+using scene::TMouseWheelEvent;
+using scene::TSenderEvent;
+using scene::TShiftState;
+using TMouseEvent = std::function<void(scene::TSceneNode& sender, TMouseButton button,
+                                       TShiftState shift, float x, float y)>;
+using TMouseMoveEvent =
+    std::function<void(scene::TSceneNode& sender, TShiftState shift, float x, float y)>;
 
 enum class TControlAlign { None, Client, Top, Contents };
 
@@ -53,12 +66,45 @@ class TControl : public scene::TSceneNode {
   // before the 2D layer is painted; only 3D views do.
   virtual void PaintTo(const TPaintTarget3D& /*target*/) {}
 
+  // Pointer input (see pointer/PointerRouting.h). Points are client coordinates of the window
+  // unless named local. ObjectAtPoint answers the topmost visible, enabled control under the
+  // point that takes the pointer (HitTest), this one included, edges inside; none when the
+  // point is outside or the control hidden or disabled. 3D content is asked only by views.
+  virtual scene::TSceneNode* ObjectAtPoint(TPointF point);
+  TPointF ClientToLocal(TPointF point) const;
+  bool ContainsPoint(TPointF point) const;
+  // A control that captures holds the pointer from its press to the release.
+  bool AutoCapture() const { return FAutoCapture; }
+  void SetAutoCapture(bool v) { FAutoCapture = v; }
+  // The menu a right press opens (not owned; forgotten when freed).
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* menu);
+  bool IsMouseOver() const { return FIsMouseOver; }
+  void SetMouseOver(bool v) { FIsMouseOver = v; }
+
+  // The steps of an event delivered to this control; x and y are local.
+  void MouseDown(TMouseButton button, TShiftState shift, float x, float y);
+  void MouseMove(TShiftState shift, float x, float y);
+  void MouseUp(TMouseButton button, TShiftState shift, float x, float y);
+  void MouseWheel(TShiftState shift, int wheelDelta, bool& handled);
+  // The click step of a release, just before MouseUp: a click when this control was pressed
+  // with the left button (not a double-click) and the release lies inside it.
+  void ReleaseClick(float x, float y);
+  // Opens PopupMenu at the screen point (pixels); false when there is none.
+  bool RequestContextMenu(TPointF screenPoint);
+
+  TMouseEvent OnMouseDown, OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
+  TMouseWheelEvent OnMouseWheel;
+  TSenderEvent OnClick, OnDblClick;
+
   bool IsVisualObject() const override { return true; }
   bool IsVisibleObject() const override { return FVisible; }
 
  protected:
   virtual void Resized() {}
   void ChildAdded(scene::TSceneNode* child) override;
+  void ObservedFreed(scene::TSceneNode* dying) override;
 
  private:
   TPointF FPosition;
@@ -68,6 +114,11 @@ class TControl : public scene::TSceneNode {
   bool FEnabled = true;
   bool FHitTest = true;
   float FOpacity = 1;
+  bool FAutoCapture = false;
+  bool FIsMouseOver = false;
+  bool FPressed = false;
+  bool FDoubleClick = false;
+  TPopupMenu* FPopupMenu = nullptr;
 };
 
 // Places the aligned child controls of `owner` within a client area of the given size.

@@ -12,6 +12,7 @@
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/WindowHost.h"
+#include "ui/pointer/PointerRouting.h"
 
 namespace ui {
 
@@ -51,6 +52,24 @@ class TFormBase : public scene::TSceneNode {
   float ClientAreaWidth() const { return FAreaWidth; }
   float ClientAreaHeight() const { return FAreaHeight; }
 
+  // Pointer input from the platform window: client coordinates in window units, whole
+  // numbers. See TPointerRouting.
+  TPointerRouting& Pointer() { return FPointer; }
+  void MouseDown(scene::TMouseButton button, scene::TShiftState shift, float x, float y) {
+    FPointer.MouseDown(button, shift, x, y);
+  }
+  void MouseMove(scene::TShiftState shift, float x, float y) { FPointer.MouseMove(shift, x, y); }
+  void MouseUp(scene::TMouseButton button, scene::TShiftState shift, float x, float y,
+               bool doClick) {
+    FPointer.MouseUp(button, shift, x, y, doClick);
+  }
+  void MouseWheel(scene::TShiftState shift, int wheelDelta, bool& handled) {
+    FPointer.MouseWheel(shift, wheelDelta, handled);
+  }
+  bool ContextMenuRequest(TPointF client, TPointF screen) {
+    return FPointer.ContextMenuRequest(client, screen);
+  }
+
   bool IsForm() const override { return true; }
 
   // Runs at the start of every paint, with the window's device current (a window finishes
@@ -76,6 +95,7 @@ class TFormBase : public scene::TSceneNode {
   TWindowPlacement FPlacement = TWindowPlacement::Stored;
   bool FFullScreen = false;
   IWindowHost* FHost = nullptr;
+  TPointerRouting FPointer{*this};
 };
 
 }  // namespace ui

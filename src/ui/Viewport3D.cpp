@@ -14,7 +14,10 @@ int RoundHalfEven(double v) {
   return static_cast<int>(std::nearbyint(v));
 }
 
-TViewport3D::TViewport3D() : FCore(*this, *this) {}
+TViewport3D::TViewport3D() : FCore(*this, *this) {
+  // A press on the view holds the pointer until the release, so a drag goes on outside it.
+  SetAutoCapture(true);
+}
 
 TViewport3D::~TViewport3D() {
   // The 3D objects leave the viewport (lights unregister, the camera is forgotten) while it is

@@ -13,6 +13,8 @@
 
 #include <vector>
 
+#include "scene/objects/Control3D.h"
+#include "scene/picking/PickRay.h"
 #include "scene/render/Context3D.h"
 #include "scene/render/SceneHost.h"
 #include "scene/render/Viewport3DCore.h"
@@ -61,6 +63,14 @@ class TViewport3D : public TControl, public scene::ISceneHost {
   // top, the render target's pixel size), for screenshots: with the window's device current.
   // False when there is nothing to render (no size yet, or a pass is under way).
   bool RenderToBitmap(scene::TTextureImage& bitmap);
+
+  // The target under a client point: none outside the view; otherwise the nearest 3D object
+  // the pick ray hits (screen-projected objects first, then those seen through the camera),
+  // else the topmost 2D child or the view itself. Needs a drawing context for the 3D part.
+  scene::TSceneNode* ObjectAtPoint(TPointF point) override;
+  // The pick ray through a point of the view (local window units), in scene coordinates, for
+  // objects of the given projection.
+  scene::TPickRay RayAt(TPointF local, scene::TProjectionKind projection) const;
 
   // scene::ISceneHost
   void RequestRender() override;

@@ -1,0 +1,69 @@
+// How a window hands pointer input to the one object it is meant for.
+//
+// The platform window calls the entry points with client coordinates in window units (whole
+// numbers) and the keys and buttons held. Each press, move and release goes to exactly one
+// target, a 2D control or a 3D object, and no further: the target under the pointer
+// (ObjectAtPoint), or the captured control while one holds the pointer. Only wheel turns go on
+// to the target's parents until one handles them. A right press first asks the target for its
+// context menu and is consumed when a menu opened.
+//
+// Capture: a control with AutoCapture (the 3D view) holds the pointer from its press until
+// the release ends; moves, the release and wheel turns go to it wherever the pointer is, and
+// hover does not change meanwhile. Hover changes only on uncaptured moves: the previous
+// target is told the pointer left, the new one that it entered (IsMouseOver). Captured,
+// hovered and focused objects are forgotten when they are freed.
+#pragma once
+
+#include "scene/picking/PointerInput.h"
+#include "scene/tree/SceneNode.h"
+#include "ui/PointF.h"
+
+namespace ui {
+
+class TFormBase;
+
+class TPointerRouting : public scene::TSceneNode {
+ public:
+  explicit TPointerRouting(TFormBase& form) : FForm(form) {}
+
+  void MouseDown(scene::TMouseButton button, scene::TShiftState shift, float x, float y);
+  void MouseMove(scene::TShiftState shift, float x, float y);
+  void MouseUp(scene::TMouseButton button, scene::TShiftState shift, float x, float y,
+               bool doClick);
+  void MouseWheel(scene::TShiftState shift, int wheelDelta, bool& handled);
+  // A right press (or right double-click) at `client`: the target under it is focused and asked
+  // to open its menu at `screen` (pixels). True when a menu opened: the press is then consumed.
+  bool ContextMenuRequest(TPointF client, TPointF screen);
+
+  // The target under a client point: the window's visible controls from the last to the
+  // first, the first answer wins; null when none.
+  scene::TSceneNode* ObjectAtPoint(TPointF point) const;
+
+  scene::TSceneNode* Captured() const { return FCaptured; }
+  scene::TSceneNode* Hovered() const { return FHovered; }
+  scene::TSceneNode* Focused() const { return FFocused; }
+  void Capture(scene::TSceneNode* target);
+  void ReleaseCapture() { Capture(nullptr); }
+  // The window lost the pointer (deactivated, hidden): whatever held it lets go.
+  void PointerLost() { ReleaseCapture(); }
+  void SetFocus(scene::TSceneNode* target);
+
+  TPointF MousePos() const { return FMousePos; }
+  TPointF DownPos() const { return FDownPos; }
+
+ protected:
+  void ObservedFreed(scene::TSceneNode* dying) override;
+
+ private:
+  void Observe(scene::TSceneNode*& slot, scene::TSceneNode* target);
+  void SetHovered(scene::TSceneNode* target);
+
+  TFormBase& FForm;
+  scene::TSceneNode* FCaptured = nullptr;
+  scene::TSceneNode* FHovered = nullptr;
+  scene::TSceneNode* FFocused = nullptr;
+  TPointF FMousePos;
+  TPointF FDownPos;
+};
+
+}  // namespace ui
