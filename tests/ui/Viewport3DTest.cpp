@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scene/objects/Sphere.h"
+#include "support/FakeWindowHost.h"
 #include "support/RecordingContext.h"
 #include "ui/Form.h"
 #include "ui/Viewport3D.h"
@@ -15,28 +16,7 @@ namespace ui {
 namespace {
 
 using scene::testing::TRecordingContext;
-
-class TFakeHost : public IWindowHost, public IContextFactory {
- public:
-  float WindowScale = 1;
-  int Invalidations = 0;
-  struct TMade {
-    int Width, Height, Samples;
-  };
-  std::vector<TMade> Made;
-  TRecordingContext* Last = nullptr;
-
-  void Invalidate(const TWindowRect&) override { ++Invalidations; }
-  float Scale() const override { return WindowScale; }
-  void SetCaption(const std::string&) override {}
-  IContextFactory& ContextFactory() override { return *this; }
-  std::unique_ptr<scene::TContext3D> CreateContext(int w, int h, int samples) override {
-    Made.push_back({w, h, samples});
-    auto context = std::make_unique<TRecordingContext>(w, h);
-    Last = context.get();
-    return context;
-  }
-};
+using testing::TFakeHost;
 
 struct Window : ::testing::Test {
   TFakeHost host;

@@ -1,0 +1,37 @@
+// A platform window for tests: counts invalidations, has a settable scale factor and makes
+// recording drawing contexts.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/RecordingContext.h"
+#include "ui/ContextFactory.h"
+#include "ui/WindowHost.h"
+
+namespace ui::testing {
+
+class TFakeHost : public IWindowHost, public IContextFactory {
+ public:
+  float WindowScale = 1;
+  int Invalidations = 0;
+  struct TMade {
+    int Width, Height, Samples;
+  };
+  std::vector<TMade> Made;
+  scene::testing::TRecordingContext* Last = nullptr;
+
+  void Invalidate(const TWindowRect&) override { ++Invalidations; }
+  float Scale() const override { return WindowScale; }
+  void SetCaption(const std::string&) override {}
+  IContextFactory& ContextFactory() override { return *this; }
+  std::unique_ptr<scene::TContext3D> CreateContext(int w, int h, int samples) override {
+    Made.push_back({w, h, samples});
+    auto context = std::make_unique<scene::testing::TRecordingContext>(w, h);
+    Last = context.get();
+    return context;
+  }
+};
+
+}  // namespace ui::testing
