@@ -1,5 +1,7 @@
 #include "app/Unit2.h"
 
+#include <functional>
+
 #include "scene/animation/Interpolation.h"
 
 namespace app {
@@ -8,7 +10,7 @@ TPngDecoder PngDecoder;
 
 TForm2* Form2 = nullptr;
 bool Dragging = false;
-float LastZoomDistance = 0;
+int LastZoomDistance = 0;
 std::string PictureFolder;
 
 namespace {
@@ -41,6 +43,99 @@ void TForm2::BuildStoredTree() {
         AddBodyAnimation(body, number, BodyAnimationDurations[number - 1]);
   };
   static_cast<TStoredScene&>(*this) = BuildStoredScene(*viewport, *this, extras);
+
+  PopupMenu1 = new ui::TPopupMenu;
+  PopupMenu1->SetName("PopupMenu1");
+  AddChild(PopupMenu1);
+  viewport->SetPopupMenu(PopupMenu1);
+  ConnectNavigation();
+}
+
+void TForm2::ConnectNavigation() {
+  using namespace std::placeholders;
+  Viewport3D1->OnMouseDown = std::bind(&TForm2::Viewport3D1MouseDown, this, _1, _2, _3, _4, _5);
+  Viewport3D1->OnMouseMove = std::bind(&TForm2::Viewport3D1MouseMove, this, _1, _2, _3, _4);
+  Viewport3D1->OnMouseUp = std::bind(&TForm2::Viewport3D1MouseUp, this, _1, _2, _3, _4, _5);
+  Viewport3D1->OnMouseWheel = std::bind(&TForm2::Viewport3D1MouseWheel, this, _1, _2, _3, _4);
+  // The bodies pass their presses, moves and releases on to the drag; the rings count as the
+  // planet.
+  const std::array<scene::TControl3D*, 9> bodies = {Sphere1, Disk1,   Sphere3, Sphere4, Sphere5,
+                                                    Sphere6, Sphere7, Sphere8, Sphere9};
+  const std::array<int, 9> indices = {1, 1, 2, 3, 4, 5, 6, 7, 8};
+  for (size_t i = 0; i < bodies.size(); ++i) {
+    scene::TControl3D& body = *bodies[i];
+    const int index = indices[i];
+    body.OnMouseDown = [this, index](scene::TSceneNode& sender, scene::TMouseButton button,
+                                     scene::TShiftState shift, float x, float y,
+                                     const scene::TVector3D&, const scene::TVector3D&) {
+      BodyMouseDown(index, sender, button, shift, x, y);
+    };
+    body.OnMouseMove = [this](scene::TSceneNode& sender, scene::TShiftState shift, float x, float y,
+                              const scene::TVector3D&, const scene::TVector3D&) {
+      Viewport3D1MouseMove(sender, shift, x, y);
+    };
+    body.OnMouseUp = [this](scene::TSceneNode& sender, scene::TMouseButton button,
+                            scene::TShiftState shift, float x, float y, const scene::TVector3D&,
+                            const scene::TVector3D&) {
+      Viewport3D1MouseUp(sender, button, shift, x, y);
+    };
+  }
+}
+
+void TForm2::Viewport3D1MouseDown(scene::TSceneNode&, scene::TMouseButton, scene::TShiftState,
+                                  float x, float y) {
+  Dragging = true;
+  FDown = {x, y};
+}
+
+void TForm2::Viewport3D1MouseMove(scene::TSceneNode&, scene::TShiftState shift, float x, float y) {
+  if (!Dragging) return;
+  // A drag whose release never reached the view or a body (it happened over the panel or
+  // outside the window) ends at the first move made with no button held, instead of leaving
+  // the view to follow the pointer.
+  if (!(shift & scene::ssAnyButton)) {
+    Dragging = false;
+    return;
+  }
+  // Degrees per unit of pointer travel, growing with the distance so that a drag of the same
+  // length moves the picture about equally at every zoom.
+  const float z = Camera1->Position().Z();
+  const float k = 0.3f * ((-7 - z) / 33 + 0.1f);
+  // Two separate writes: each turns the pivot about its own axes as they stand after the
+  // previous one.
+  Dummy1->RotationAngle().SetX(Dummy1->RotationAngle().X() - (y - FDown.Y) * k);
+  Dummy1->RotationAngle().SetY(Dummy1->RotationAngle().Y() + (x - FDown.X) * k);
+  FDown = {x, y};
+}
+
+void TForm2::Viewport3D1MouseUp(scene::TSceneNode&, scene::TMouseButton, scene::TShiftState, float,
+                                float) {
+  Dragging = false;
+}
+
+void TForm2::Viewport3D1MouseWheel(scene::TSceneNode&, scene::TShiftState, int wheelDelta,
+                                   bool& handled) {
+  // One step per turn, whatever its size.
+  DoZoom(wheelDelta > 0);
+  handled = true;
+}
+
+void TForm2::DoZoom(bool aIn) {
+  const float z = Camera1->Position().Z() + (aIn ? 1.0f : -1.0f);
+  if (-80 < z && z < -5) Camera1->Position().SetZ(z);
+}
+
+void TForm2::BodyMouseDown(int /*index*/, scene::TSceneNode& sender, scene::TMouseButton button,
+                           scene::TShiftState shift, float x, float y) {
+  if (button == scene::mbRight) {
+    // The menu at the pointer's screen point; the platform adapter asked already and the
+    // body declined, so the request goes to the window's menu here.
+    const ui::TPointF screen = ClientToScreen({x, y});
+    PopupMenu1->SetPopupComponent(&sender);
+    PopupMenu1->Popup(ui::RoundHalfEven(screen.X), ui::RoundHalfEven(screen.Y));
+    return;
+  }
+  Viewport3D1MouseDown(sender, button, shift, x, y);
 }
 
 void TForm2::PrepareToPaint() {

@@ -9,6 +9,7 @@
 #include "app/SceneTextures.h"
 #include "app/StoredScene.h"
 #include "ui/Form.h"
+#include "ui/PopupMenu.h"
 
 namespace app {
 
@@ -27,16 +28,40 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void PrepareToPaint() override;
   void FormCreate(scene::TSceneNode& sender);
 
+  // The context menu of the view and the bodies.
+  ui::TPopupMenu* PopupMenu1 = nullptr;
+
+  // Navigation: a drag swings the pivot (and with it camera and light) about the planet; the
+  // wheel and a pinch move the camera along the pivot's Z axis, one unit a step, strictly
+  // between -80 and -5.
+  void Viewport3D1MouseDown(scene::TSceneNode& sender, scene::TMouseButton button,
+                            scene::TShiftState shift, float x, float y);
+  void Viewport3D1MouseMove(scene::TSceneNode& sender, scene::TShiftState shift, float x, float y);
+  void Viewport3D1MouseUp(scene::TSceneNode& sender, scene::TMouseButton button,
+                          scene::TShiftState shift, float x, float y);
+  void Viewport3D1MouseWheel(scene::TSceneNode& sender, scene::TShiftState shift, int wheelDelta,
+                             bool& handled);
+  // One zoom step: towards the planet when `aIn`.
+  void DoZoom(bool aIn);
+  // A press on a body (1 the planet and its rings, 2 to 8 the moons) starts a drag as on empty
+  // space; a right press asks for the context menu at the pointer instead.
+  void BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseButton button,
+                     scene::TShiftState shift, float x, float y);
+
   const TSceneTextures* Textures() const { return FTextures.get(); }
 
  private:
+  void ConnectNavigation();
+
   std::unique_ptr<TSceneTextures> FTextures;
+  // The pointer at the last press or the last move of a drag, in the view's coordinates.
+  ui::TPointF FDown;
 };
 
 // State of the main window's unit, alive from start to end of the process.
 extern TForm2* Form2;
 extern bool Dragging;
-extern float LastZoomDistance;
+extern int LastZoomDistance;
 extern std::string PictureFolder;
 
 }  // namespace app

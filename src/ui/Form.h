@@ -45,6 +45,10 @@ class TFormBase : public scene::TSceneNode {
   void SetHost(IWindowHost* host);
   float Scale() const { return FHost ? FHost->Scale() : 1.0f; }
   void Invalidate(const TWindowRect& rect);
+  // The screen point of a client point; unchanged while no platform window shows the form.
+  TPointF ClientToScreen(TPointF client) const {
+    return FHost ? FHost->ClientToScreen(client) : client;
+  }
 
   // The client area changed size (the platform window was resized): realign the controls and
   // raise OnResize.

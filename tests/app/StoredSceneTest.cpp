@@ -94,6 +94,7 @@ TEST_F(StartScene, FirstFrameDrawsEveryBodyWithItsMaterial) {
     void Invalidate(const ui::TWindowRect&) override {}
     float Scale() const override { return 1; }
     void SetCaption(const std::string&) override {}
+    ui::TPointF ClientToScreen(ui::TPointF client) const override { return client; }
     ui::IContextFactory& ContextFactory() override { return *this; }
     std::unique_ptr<scene::TContext3D> CreateContext(int, int, int) override {
       return std::move(made);

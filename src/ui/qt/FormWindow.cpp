@@ -64,6 +64,12 @@ float TFormWindow::Scale() const {
   return static_cast<float>(devicePixelRatio());
 }
 
+TPointF TFormWindow::ClientToScreen(TPointF client) const {
+  // Qt places menus in global logical coordinates, the units of window coordinates.
+  const QPointF global = mapToGlobal(QPointF(client.X, client.Y));
+  return {static_cast<float>(global.x()), static_cast<float>(global.y())};
+}
+
 void TFormWindow::SetCaption(const std::string& caption) {
   setTitle(QString::fromStdString(caption));
 }

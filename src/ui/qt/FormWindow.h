@@ -32,6 +32,7 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
   void Invalidate(const TWindowRect& rect) override;
   float Scale() const override;
   void SetCaption(const std::string& caption) override;
+  TPointF ClientToScreen(TPointF client) const override;
   IContextFactory& ContextFactory() override { return *this; }
 
   // IContextFactory

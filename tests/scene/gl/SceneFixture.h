@@ -58,6 +58,7 @@ class TGLWindow : public ui::IWindowHost, public ui::IContextFactory {
   void Invalidate(const ui::TWindowRect&) override {}
   float Scale() const override { return 1; }
   void SetCaption(const std::string&) override {}
+  ui::TPointF ClientToScreen(ui::TPointF client) const override { return client; }
   ui::IContextFactory& ContextFactory() override { return *this; }
   std::unique_ptr<TContext3D> CreateContext(int width, int height, int samples) override;
 };

@@ -25,6 +25,11 @@ class TFakeHost : public IWindowHost, public IContextFactory {
   void Invalidate(const TWindowRect&) override { ++Invalidations; }
   float Scale() const override { return WindowScale; }
   void SetCaption(const std::string&) override {}
+  // The client area's top-left corner on the screen.
+  TPointF ClientOrigin{1000, 500};
+  TPointF ClientToScreen(TPointF client) const override {
+    return {client.X + ClientOrigin.X, client.Y + ClientOrigin.Y};
+  }
   IContextFactory& ContextFactory() override { return *this; }
   std::unique_ptr<scene::TContext3D> CreateContext(int w, int h, int samples) override {
     Made.push_back({w, h, samples});

@@ -1,0 +1,175 @@
+// Navigating the main window's view: a drag swings the pivot, the wheel steps the camera
+// within its range, presses on bodies start the same drag, and a drag whose release was lost
+// ends at the next move made with no button held. Events go through the window's routing, as
+// the platform window delivers them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "support/FakeWindowHost.h"
+#include "support/ManualAnimationPlatform.h"
+#include "ui/Shell.h"
+
+namespace app {
+namespace {
+
+using scene::mbLeft;
+using scene::mbMiddle;
+using scene::mbRight;
+using scene::ssLeft;
+using scene::ssMiddle;
+
+class TQuietPlatform : public ui::IShellPlatform {
+ public:
+  void CreateWindowFor(ui::TFormBase&) override {}
+  void ShowWindow(ui::TFormBase&) override {}
+  void RunLoop(ui::TFormBase&) override {}
+  void Quit() override {}
+  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
+    forms.clear();
+  }
+};
+
+// The main window after start-up at 1332 x 829 with the camera where the glide ends (-26);
+// the clock is never advanced, so the glide writes nothing.
+struct Navigation : ::testing::Test {
+  scene::testing::TManualAnimationScope Clock;
+  TQuietPlatform Platform;
+  ui::testing::TFakeHost Host;
+  std::optional<ui::TShell> Application{std::in_place, Platform};
+  TForm2* form = nullptr;
+
+  Navigation() {
+    Application->RegisterWindow(Form2);
+    Application->RegisterWindow(Form1);
+    Application->Run();
+    form = Form2;
+    form->SetHost(&Host);
+    form->ClientResized(1332, 829);
+    form->Camera1->Position().SetZ(-26);
+    form->Viewport3D1->PaintTo({0, 1332, 829});  // the drawing context picking needs
+  }
+  ~Navigation() override {
+    form->SetHost(nullptr);
+    Application.reset();
+    Form2 = nullptr;
+    Form1 = nullptr;
+  }
+  float PivotX() const { return form->Dummy1->RotationAngle().X(); }
+  float PivotY() const { return form->Dummy1->RotationAngle().Y(); }
+  float CameraZ() const { return form->Camera1->Position().Z(); }
+  // A point of the view over the moon Tethys (Sphere5) in the start view.
+  ui::TPointF OnABody() const {
+    const scene::TPoint3D p = form->Sphere5->AbsolutePosition().ToPoint();
+    const scene::TMatrix3D m =
+        form->Camera1->CameraMatrix() *
+        scene::PerspectiveProjection(form->Camera1->AngleOfView(), 1332, 829);
+    const scene::TVector3D clip = scene::Transform({p.X, p.Y, p.Z, 1}, m);
+    return {std::nearbyint((clip.X / clip.W + 1) / 2 * 1332),
+            std::nearbyint((1 - clip.Y / clip.W) / 2 * 829)};
+  }
+};
+
+TEST_F(Navigation, DragTurnsThePivotByTheDistanceFactor) {
+  const struct {
+    float cameraZ, dx, dy, pivotX, pivotY;
+  } cases[] = {
+      {-26, 10, 0, 345, 2.027f},   // 0.3 x (19 / 33 + 0.1) degrees a unit
+      {-26, 0, 10, 342.973f, 0},   // down lowers the X angle (angles read 0 to 360)
+      {-6, 100, 0, 345, 2.0909f},  // near: small steps
+      {-79, 10, 0, 345, 6.8455f},  // far: large steps
+  };
+  for (const auto& c : cases) {
+    form->Dummy1->RotationAngle().SetX(0);
+    form->Dummy1->RotationAngle().SetY(0);
+    form->Dummy1->RotationAngle().SetX(-15);
+    form->Camera1->Position().SetZ(c.cameraZ);
+    form->MouseDown(mbLeft, ssLeft, 100, 100);
+    form->MouseMove(ssLeft, 100 + c.dx, 100 + c.dy);
+    form->MouseUp(mbLeft, 0, 100 + c.dx, 100 + c.dy, true);
+    EXPECT_NEAR(PivotX(), c.pivotX, 1e-3f) << c.cameraZ;
+    EXPECT_NEAR(PivotY(), c.pivotY, 1e-3f) << c.cameraZ;
+    EXPECT_FALSE(Dragging);
+  }
+}
+
+TEST_F(Navigation, MiddleDragTurnsLikeALeftDragAndRightPressOpensTheMenu) {
+  form->MouseDown(mbMiddle, ssMiddle, 100, 100);
+  form->MouseMove(ssMiddle, 110, 100);
+  form->MouseUp(mbMiddle, 0, 110, 100, true);
+  EXPECT_NEAR(PivotY(), 2.027f, 1e-3f);
+  // The platform window asks for the menu first; the view has one, so no press follows.
+  EXPECT_TRUE(form->ContextMenuRequest({100, 100}, {300, 200}));
+  EXPECT_EQ(form->PopupMenu1->PopupComponent(), form->Viewport3D1);
+  EXPECT_FALSE(Dragging);
+}
+
+TEST_F(Navigation, WheelStepsTheCameraWithinItsRange) {
+  const struct {
+    float from;
+    int delta, turns;
+    float to;
+  } cases[] = {{-26, 120, 1, -25}, {-26, -120, 1, -27},  {-26, 480, 1, -25}, {-26, 0, 1, -27},
+               {-26, 120, 30, -6}, {-26, -120, 70, -79}, {-6, 120, 1, -6},   {-79, -120, 1, -79}};
+  for (const auto& c : cases) {
+    form->Camera1->Position().SetZ(c.from);
+    for (int i = 0; i < c.turns; ++i) {
+      bool handled = false;
+      form->MouseMove(0, 100, 100 + static_cast<float>(i % 2));
+      form->MouseWheel(0, c.delta, handled);
+      EXPECT_TRUE(handled);
+    }
+    EXPECT_EQ(CameraZ(), c.to) << c.from << " " << c.delta << " x" << c.turns;
+  }
+}
+
+TEST_F(Navigation, WheelOverABodyReachesTheViewThroughItsParents) {
+  const ui::TPointF p = OnABody();
+  form->MouseMove(0, p.X, p.Y);
+  ASSERT_EQ(form->Pointer().Hovered(), form->Sphere5);
+  bool handled = false;
+  form->MouseWheel(0, 120, handled);
+  EXPECT_TRUE(handled);
+  EXPECT_EQ(CameraZ(), -25);
+}
+
+TEST_F(Navigation, PressOnABodyStartsTheDrag) {
+  ui::TPointF p = OnABody();
+  form->MouseMove(0, p.X, p.Y);
+  form->MouseDown(mbLeft, ssLeft, p.X, p.Y);
+  EXPECT_TRUE(Dragging);
+  EXPECT_EQ(form->Pointer().Captured(), nullptr);
+  form->MouseMove(ssLeft, p.X + 10, p.Y);
+  EXPECT_NEAR(PivotY(), 2.027f, 1e-3f);
+  form->MouseUp(mbLeft, 0, 100, 100, true);
+  EXPECT_FALSE(Dragging);
+  // A right press on a body opens the menu and starts nothing.
+  p = OnABody();  // the drag moved it
+  form->MouseMove(0, p.X, p.Y);
+  EXPECT_FALSE(form->ContextMenuRequest(p, p));
+  form->MouseDown(mbRight, 0, p.X, p.Y);
+  EXPECT_FALSE(Dragging);
+  EXPECT_EQ(form->PopupMenu1->PopupComponent(), form->Sphere5);
+  EXPECT_EQ(form->PopupMenu1->PopupPoint(), (ui::TPointF{p.X + 1000, p.Y + 500}));
+}
+
+TEST_F(Navigation, ALostReleaseEndsTheDragAtTheNextMoveWithoutAButton) {
+  // Pressed on a body, released where neither a body nor the view gets the release (the
+  // platform window lost it, or another control took it): the next move over the scene comes
+  // with no button held and ends the drag instead of turning the view.
+  const ui::TPointF p = OnABody();
+  form->MouseMove(0, p.X, p.Y);
+  form->MouseDown(mbLeft, ssLeft, p.X, p.Y);
+  ASSERT_TRUE(Dragging);
+  form->MouseMove(0, 200, 200);
+  form->MouseMove(0, 300, 250);
+  EXPECT_FALSE(Dragging);
+  EXPECT_EQ(PivotY(), 0);
+  EXPECT_EQ(PivotX(), 345);
+}
+
+}  // namespace
+}  // namespace app
