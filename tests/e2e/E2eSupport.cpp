@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QColor>
 #include <QDir>
 #include <cstdio>
 #include <fstream>
@@ -147,6 +148,41 @@ void RequestClose(unsigned long window) {
 
 void PressKey(unsigned long window, const std::string& key) {
   RunCommand("xdotool key --window " + std::to_string(window) + " " + key);
+}
+
+void Xdotool(const std::string& arguments) {
+  RunCommand("xdotool " + arguments + " 2>/dev/null");
+}
+
+int Brightness(const QImage& image, int x, int y) {
+  return qGray(image.pixel(x, y));
+}
+
+// The planet's extent at the end of the glide. At Z -26 with a vertical field of view of 45
+// degrees the planet (radius 5) spans 540 * (5 / sqrt(26^2 - 5^2)) / tan(22.5 deg) = 255.5
+// pixels from the centre of a 1080-pixel-high screen.
+bool ShowsTheGlidedInPlanet(const QImage& screen) {
+  if (screen.width() != 1920 || screen.height() != 1080) return false;
+  const int cx = 960, cy = 540;
+  // Inside the rim above and below the centre: the planet.
+  for (int d : {0, -230, 230})
+    if (Brightness(screen, cx, cy + d) <= 40) return false;
+  // Just beyond the rim: the sky or the window's black (the ring plane is seen from 15 degrees,
+  // so the rings do not reach this far up or down).
+  for (int d : {-280, 280})
+    if (Brightness(screen, cx, cy + d) >= 40) return false;
+  return true;
+}
+
+QImage CaptureAfterTheGlide() {
+  // The glide lasts 3 seconds; a person looks again until the camera has settled.
+  std::this_thread::sleep_for(3s);
+  QImage screen = CaptureScreen();
+  for (int i = 0; i < 20 && !ShowsTheGlidedInPlanet(screen); ++i) {
+    std::this_thread::sleep_for(500ms);
+    screen = CaptureScreen();
+  }
+  return screen;
 }
 
 QImage CaptureScreen() {

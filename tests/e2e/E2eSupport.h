@@ -46,6 +46,19 @@ void RequestClose(unsigned long window);
 void PressKey(unsigned long window, const std::string& key);
 // The whole screen of the test's display.
 QImage CaptureScreen();
+// Runs xdotool with the given arguments (pointer moves, presses, window commands) and waits
+// for it to finish.
+void Xdotool(const std::string& arguments);
+
+// Brightness of a screen pixel, 0..255.
+int Brightness(const QImage& image, int x, int y);
+// True when a 1920 x 1080 screen shows the planet as the start-up glide leaves it: bright
+// inside its rim above and below the centre, dark just beyond.
+bool ShowsTheGlidedInPlanet(const QImage& screen);
+// The screen once the start-up glide has ended (looked at again until the camera has settled,
+// about 10 seconds at the most).
+QImage CaptureAfterTheGlide();
+
 // Saves `image` under the build's e2e-pictures folder for a person to look at.
 std::string SavePicture(const QImage& image, const std::string& name);
 

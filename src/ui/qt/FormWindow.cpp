@@ -5,15 +5,98 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QScreen>
+#include <QStyleHints>
+#include <QWheelEvent>
+#include <optional>
 
 #include "scene/gl/GLContext3D.h"
 
 namespace ui::qt {
 
-TFormWindow::TFormWindow(TFormBase& form) : QOpenGLWindow(NoPartialUpdate), FForm(&form) {
+namespace {
+
+std::optional<scene::TMouseButton> ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return scene::mbLeft;
+    case Qt::RightButton:
+      return scene::mbRight;
+    case Qt::MiddleButton:
+      return scene::mbMiddle;
+    default:
+      return std::nullopt;
+  }
+}
+
+scene::TShiftState ShiftOf(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
+  scene::TShiftState s = 0;
+  if (keys & Qt::ShiftModifier) s |= scene::ssShift;
+  if (keys & Qt::AltModifier) s |= scene::ssAlt;
+  if (keys & Qt::ControlModifier) s |= scene::ssCtrl;
+  if (keys & Qt::MetaModifier) s |= scene::ssCommand;
+  if (buttons & Qt::LeftButton) s |= scene::ssLeft;
+  if (buttons & Qt::RightButton) s |= scene::ssRight;
+  if (buttons & Qt::MiddleButton) s |= scene::ssMiddle;
+  return s;
+}
+
+TPlatformPointer PointerOf(const QSinglePointEvent& event) {
+  const QPointF client = event.position(), screen = event.globalPosition();
+  return {{static_cast<float>(client.x()), static_cast<float>(client.y())},
+          {static_cast<float>(screen.x()), static_cast<float>(screen.y())},
+          ShiftOf(event.modifiers(), event.buttons()),
+          static_cast<std::int64_t>(event.timestamp())};
+}
+
+}  // namespace
+
+TFormWindow::TFormWindow(TFormBase& form)
+    : QOpenGLWindow(NoPartialUpdate),
+      FForm(&form),
+      FPointer(std::make_unique<TPointerInput>(form)) {
   setTitle(QString::fromStdString(form.Caption()));
   resize(form.ClientWidth(), form.ClientHeight());
   form.SetHost(this);
+  const QStyleHints* hints = QGuiApplication::styleHints();
+  FPointer->SetDoubleClickLimits(hints->mouseDoubleClickInterval(),
+                                 static_cast<float>(hints->mouseDoubleClickDistance()));
+}
+
+void TFormWindow::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  if (const auto button = ButtonOf(event->button()); button && FForm)
+    FPointer->Press(*button, PointerOf(*event));
+}
+
+void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The press before it was already delivered, and TPointerInput tells double-clicks itself.
+  event->accept();
+}
+
+void TFormWindow::mouseReleaseEvent(QMouseEvent* event) {
+  event->accept();
+  if (const auto button = ButtonOf(event->button()); button && FForm)
+    FPointer->Release(*button, PointerOf(*event));
+}
+
+void TFormWindow::mouseMoveEvent(QMouseEvent* event) {
+  event->accept();
+  if (FForm) FPointer->Move(PointerOf(*event));
+}
+
+void TFormWindow::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  if (FForm) FPointer->Wheel(event->angleDelta().y(), PointerOf(*event));
+}
+
+void TFormWindow::focusOutEvent(QFocusEvent* event) {
+  if (FForm) FPointer->Lost();
+  QOpenGLWindow::focusOutEvent(event);
+}
+
+void TFormWindow::hideEvent(QHideEvent* event) {
+  if (FForm) FPointer->Lost();
+  QOpenGLWindow::hideEvent(event);
 }
 
 TFormWindow::~TFormWindow() {

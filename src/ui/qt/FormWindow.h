@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ui/Form.h"
+#include "ui/pointer/PointerInput.h"
 
 namespace ui::qt {
 
@@ -45,12 +46,22 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
   void FramePresented();
 
  protected:
+  // Pointer input goes to the form through TPointerInput.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
   void resizeGL(int width, int height) override;
   void paintGL() override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   TFormBase* FForm;
+  std::unique_ptr<TPointerInput> FPointer;
   bool FMadeContexts = false;  // this window's device holds the views' shared objects
 };
 
