@@ -102,7 +102,7 @@ class TControl3D : public TSceneNode {
   void SetProjection(TProjectionKind p);
 
   ISceneHost* Viewport() const { return FViewport; }
-  // The 3D children in drawing order.
+  // The 3D children in drawing order (see RenderOrder.h).
   const std::vector<TControl3D*>& RenderList() const { return FRenderList; }
   void RebuildRenderList();
 
@@ -134,6 +134,12 @@ class TControl3D : public TSceneNode {
 
  private:
   void SetViewport(ISceneHost* viewport);
+  // The setters' shared paths: an unchanged value is ignored; a new one is stored, then a size
+  // lets the object rebuild its geometry and asks for a render (not while loading), and a
+  // drawing state asks for a render.
+  void ChangeSize(float& field, float v);
+  template <typename T>
+  void ChangeDrawingState(T& field, T v);
 
   TPosition3D FPosition;
   TPosition3D FScale{{1, 1, 1}};
@@ -159,9 +165,5 @@ class TControl3D : public TSceneNode {
   ISceneHost* FViewport = nullptr;
   std::vector<TControl3D*> FRenderList;
 };
-
-// The 3D children of `owner` sorted for drawing (used by 3D objects and the viewport alike).
-void BuildRenderingList(const TSceneNode& owner, const TContext3D* context,
-                        std::vector<TControl3D*>& list);
 
 }  // namespace scene

@@ -6,6 +6,7 @@
 #include "scene/objects/Control3D.h"
 #include "scene/objects/Dummy.h"
 #include "scene/objects/Light.h"
+#include "scene/objects/RenderOrder.h"
 #include "scene/render/SceneHost.h"
 
 namespace scene {
