@@ -95,7 +95,6 @@ class TContext3D {
   bool BeginScene();
   // Finishes the frame.
   void EndScene();
-  bool InScene() const { return FInScene; }
 
   void Clear(unsigned targets, TAlphaColor color, float depth, std::uint32_t stencil);
 
@@ -103,7 +102,6 @@ class TContext3D {
   const TMatrix3D& CurrentMatrix() const { return FMatrix; }
   void SetCameraMatrix(const TMatrix3D& m);
   const TMatrix3D& CurrentCameraMatrix() const { return FCameraMatrix; }
-  const TMatrix3D& CurrentCameraInvMatrix() const { return FCameraInvMatrix; }
   void SetCameraAngleOfView(float degrees);
   float CurrentAngleOfView() const { return FAngleOfView; }
   // Right-handed perspective, vertical field of view, depth 0 at the near plane and 1 at the
@@ -121,7 +119,6 @@ class TContext3D {
   const std::vector<TLightDescription>& Lights() const { return FLights; }
 
   void SetContextState(TContextState state);
-  bool Is2DScene() const { return FIs2DScene; }
 
   // Draws the mesh's triangle list with `material` (the default red colour material when
   // null) at the given opacity, under the matrix and states set before.
