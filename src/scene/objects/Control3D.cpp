@@ -1,3 +1,6 @@
+// TControl3D: construction, the size and drawing-state setters, the tree hooks and the
+// property table. Its orientation and local matrix are in Control3DOrientation.cpp, its
+// absolute matrices in Control3DMatrices.cpp, the drawing order of children in RenderOrder.cpp.
 #include "scene/objects/Control3D.h"
 
 #include <utility>
