@@ -1,11 +1,18 @@
-// A placed object of the 3D scene: the base of the pivot, camera, light and meshes.
+// The base of every object of the 3D scene (pivot, camera, light, meshes): its placement in
+// the parent's frame, its size and drawing switches, and its link to the viewport it is shown
+// in. Parents own their children. Lengths are scene units, angles degrees.
 //
-// Placement is Position, Scale, RotationAngle and RotationCenter. RotationAngle is not a set
-// of Euler angles: a write to one coordinate turns the object by the difference from the value
-// last applied, about that axis of its own current frame, multiplied into FQuaternion. Every
-// change rebuilds LocalMatrix at once, marks the absolute matrices of the subtree stale
-// (recomputed when next read), re-sorts the object's children for drawing and asks the
-// viewport to repaint.
+// Position, Scale and RotationCenter go straight into the local matrix. RotationAngle does
+// not hold the orientation; it records writes. Writing one coordinate turns the object by the
+// difference between the new value and the one written before, brought into 0..360, about that
+// axis of the object's own, already turned frame (FQuaternion := FQuaternion * turn). After a
+// turn the coordinate reads back in 0..360, so adding to the value read turns by exactly that
+// amount. This is what lets a drag turn a pivot step by step about its own axes. When all
+// three angles are 0 (within 0.0001) at a rebuild, the orientation resets to identity.
+//
+// Any placement change rebuilds LocalMatrix at once, marks the absolute matrices of the object
+// and its subtree stale (they are recomputed when read), re-sorts the object's children for
+// drawing and asks the viewport for a render.
 #pragma once
 
 #include <functional>
