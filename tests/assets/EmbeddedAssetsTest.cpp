@@ -325,8 +325,14 @@ TEST_P(TRingRadius, AlphaFollowsTheRingLayout) {
   EXPECT_LT(widestFloor, 30) << "the wide division is nearly clear";
 }
 
+// Named by the direction in degrees: /137_5deg.
 INSTANTIATE_TEST_SUITE_P(Directions, TRingRadius,
-                         testing::Values(0.0, 31.0, 45.0, 90.0, 137.5, 180.0, 222.0, 270.0, 333.3));
+                         testing::Values(0.0, 31.0, 45.0, 90.0, 137.5, 180.0, 222.0, 270.0, 333.3),
+                         [](const testing::TestParamInfo<double>& info) {
+                           std::string name = testing::PrintToString(info.param);
+                           std::replace(name.begin(), name.end(), '.', '_');
+                           return name + "deg";
+                         });
 
 TEST(RingImage, WholeImageObeysTheLayoutAndPeaksAt189) {
   const TDecoded& d = Decoded(TAssetId::Rings);
@@ -379,7 +385,10 @@ TEST_P(TIcon, IsASquarePictureWithATransparentSurround) {
   EXPECT_EQ(d.Alpha(size / 2, size / 2), 255) << "the planet covers the centre";
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TIcon, testing::ValuesIn(assets::IconSizes));
+INSTANTIATE_TEST_SUITE_P(Sizes, TIcon, testing::ValuesIn(assets::IconSizes),
+                         [](const testing::TestParamInfo<int>& info) {
+                           return std::to_string(info.param) + "px";
+                         });
 
 TEST(EmbeddedAssets, OtherIconSizesAndUnknownIdsAreEmpty) {
   EXPECT_TRUE(assets::EmbeddedIcon(0).empty());
