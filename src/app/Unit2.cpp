@@ -57,8 +57,7 @@ void TForm2::FormCreate(scene::TSceneNode&) {
   // 5. Captions and the body table.
   // 6. The planet selected.
   // 7. Camera far out, the view tilted 15 degrees towards the ring plane.
-  Camera1->Position().SetZ(-60);
-  Dummy1->RotationAngle().SetX(-15);
+  SetStartView(*this);
   // 8. The camera glides in.
   Camera1->AnimateFloat("position.z", -26, 3, scene::TAnimationType::In,
                         scene::TInterpolationType::Linear);
