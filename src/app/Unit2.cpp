@@ -48,17 +48,11 @@ void TForm2::PrepareToPaint() {
 }
 
 void TForm2::FormCreate(scene::TSceneNode&) {
-  // 1. The picture folder.
-  // 2. No drag in progress.
   Dragging = false;
-  // 3. Information texts hidden, name label shown.
-  // 4. The moons turn about the planet's centre.
+  // The moons' rotation centres are not stored: they turn about the planet's centre.
   SetMoonRotationCentres(*this);
-  // 5. Captions and the body table.
-  // 6. The planet selected.
-  // 7. Camera far out, the view tilted 15 degrees towards the ring plane.
+  // The camera starts far out and glides in over three seconds.
   SetStartView(*this);
-  // 8. The camera glides in.
   Camera1->AnimateFloat("position.z", -26, 3, scene::TAnimationType::In,
                         scene::TInterpolationType::Linear);
 }
