@@ -26,7 +26,6 @@ class TSceneTextures {
   // Waits for the pictures not attached yet and gives each to its material. Later calls do
   // nothing.
   void AttachAll(const TStoredScene& scene);
-  bool Attached() const { return FAttached; }
 
   // For start-up timing: the seconds from the first task's start to the last one's end, and
   // the seconds AttachAll had to wait for tasks still running.

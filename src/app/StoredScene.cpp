@@ -154,6 +154,11 @@ void SetMoonRotationCentres(TStoredScene& scene) {
   }
 }
 
+void SetStartView(TStoredScene& scene) {
+  scene.Camera1->Position().SetZ(-60);
+  scene.Dummy1->RotationAngle().SetX(-15);
+}
+
 scene::TMaterialSource& TextureSource(const TStoredScene& scene, TSceneTexture texture) {
   switch (texture) {
     case TSceneTexture::Planet:

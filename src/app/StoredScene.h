@@ -76,6 +76,10 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
 // to (-24, 0, 0), each coordinate set by its own write, X then Y then Z.
 void SetMoonRotationCentres(TStoredScene& scene);
 
+// FormCreate's start view, which the camera's glide sets out from: the camera far out (Z -60)
+// and the view tilted 15 degrees towards the ring plane (Dummy1 turned by -15 about X).
+void SetStartView(TStoredScene& scene);
+
 // The ten textures of the scene are the first ten built-in pictures, Planet to Rings.
 using TSceneTexture = assets::TAssetId;
 constexpr int SceneTextureCount = static_cast<int>(assets::TAssetId::Rings) + 1;

@@ -143,18 +143,11 @@ void TForm2::PrepareToPaint() {
 }
 
 void TForm2::FormCreate(scene::TSceneNode&) {
-  // 1. The picture folder.
-  // 2. No drag in progress.
   Dragging = false;
-  // 3. Information texts hidden, name label shown.
-  // 4. The moons turn about the planet's centre.
+  // The moons' rotation centres are not stored: they turn about the planet's centre.
   SetMoonRotationCentres(*this);
-  // 5. Captions and the body table.
-  // 6. The planet selected.
-  // 7. Camera far out, the view tilted 15 degrees towards the ring plane.
-  Camera1->Position().SetZ(-60);
-  Dummy1->RotationAngle().SetX(-15);
-  // 8. The camera glides in.
+  // The camera starts far out and glides in over three seconds.
+  SetStartView(*this);
   Camera1->AnimateFloat("position.z", -26, 3, scene::TAnimationType::In,
                         scene::TInterpolationType::Linear);
 }

@@ -4,10 +4,10 @@
 // and the form asks the host for repaints. Closing and showing go through the application.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
+#include "scene/math/AlphaColor.h"
 #include "scene/tree/SceneNode.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
@@ -16,10 +16,11 @@
 
 namespace ui {
 
-using TAlphaColor = std::uint32_t;  // 0xAARRGGBB
-constexpr TAlphaColor claNull = 0x00000000;
-constexpr TAlphaColor claBlack = 0xFF000000;
-constexpr TAlphaColor claWhite = 0xFFFFFFFF;
+// The window layer's colours are the scene's (0xAARRGGBB).
+using scene::claBlack;
+using scene::claNull;
+using scene::claWhite;
+using scene::TAlphaColor;
 
 enum class TWindowPlacement { Stored, ScreenCenter };
 

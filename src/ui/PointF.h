@@ -12,9 +12,6 @@ struct TWindowRect {
   float Left = 0, Top = 0, Right = 0, Bottom = 0;
   float Width() const { return Right - Left; }
   float Height() const { return Bottom - Top; }
-  bool Contains(const TPointF& p) const {
-    return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
-  }
   friend bool operator==(const TWindowRect&, const TWindowRect&) = default;
 };
 

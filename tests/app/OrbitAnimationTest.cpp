@@ -22,17 +22,17 @@ namespace {
 using scene::TControl3D;
 using scene::TFloatAnimation;
 
-struct BodySpec {
+struct TBodyOrbit {
   const char* name;
   float duration;  // seconds per turn
   float radius;    // orbit radius; 0 for the planet
   float phase;     // stored RotationAngle.Y
 };
 
-constexpr BodySpec kBodies[] = {{"Orvane", 30, 0, 0},      {"Mimas", 64, 12, 0},
-                                {"Enceladus", 94, 14, 45}, {"Tethys", 128, 16, 90},
-                                {"Dione", 188, 18, 135},   {"Rhea", 308, 20, 180},
-                                {"Titan", 1152, 22, 225},  {"Iapetus", 5680, 24, 270}};
+constexpr TBodyOrbit BodyOrbits[] = {{"Orvane", 30, 0, 0},      {"Mimas", 64, 12, 0},
+                                     {"Enceladus", 94, 14, 45}, {"Tethys", 128, 16, 90},
+                                     {"Dione", 188, 18, 135},   {"Rhea", 308, 20, 180},
+                                     {"Titan", 1152, 22, 225},  {"Iapetus", 5680, 24, 270}};
 constexpr int kBodyCount = 8;
 
 // Rounding of the runtime's single-precision angles, which the mend neither causes nor cures.
@@ -57,7 +57,7 @@ class OrbitScene {
   explicit OrbitScene(bool mended) {
     form.BeginLoading();
     for (int i = 0; i < kBodyCount; ++i) {
-      const BodySpec& entry = kBodies[i];
+      const TBodyOrbit& entry = BodyOrbits[i];
       auto* body = new TControl3D;
       body->SetName(entry.name);
       form.AddChild(body);
@@ -70,7 +70,7 @@ class OrbitScene {
     }
     form.EndLoading();
     for (int i = 0; i < kBodyCount; ++i)
-      bodies[i]->RotationCenter().SetX(-kBodies[i].radius);
+      bodies[i]->RotationCenter().SetX(-BodyOrbits[i].radius);
   }
 
   // The body animation as stored, without the mend.
@@ -91,7 +91,7 @@ class OrbitScene {
   double Angle(int i) const {
     const TControl3D& body = *bodies[i];
     const scene::TVector3D v =
-        kBodies[i].radius > 0 ? body.AbsolutePosition() : body.AbsoluteLeft();
+        BodyOrbits[i].radius > 0 ? body.AbsolutePosition() : body.AbsoluteLeft();
     return std::atan2(-static_cast<double>(v.Z), static_cast<double>(v.X)) * 180 / std::numbers::pi;
   }
 
@@ -137,7 +137,7 @@ Motion Drive(OrbitScene& scene, double seconds, std::uint32_t seed, int ticksBef
       const double angle = scene.Angle(i);
       const double step = -Wrap(angle - before[i]);
       before[i] = angle;
-      const double share = 360 * dt / kBodies[i].duration;
+      const double share = 360 * dt / BodyOrbits[i].duration;
       m.advance[i] += step;
       m.largestExcess[i] = std::max(m.largestExcess[i], step - share);
       m.largestBackwards[i] = std::max(m.largestBackwards[i], -step);
@@ -155,7 +155,7 @@ Motion Drive(OrbitScene& scene, double seconds, std::uint32_t seed, int ticksBef
 // does); so each body turns 360 degrees per Duration.
 void ExpectSteadyTurning(const Motion& m) {
   for (int i = 0; i < kBodyCount; ++i) {
-    const BodySpec& b = kBodies[i];
+    const TBodyOrbit& b = BodyOrbits[i];
     EXPECT_LE(m.largestExcess[i], kStepTolerance) << b.name;
     const double drift = kDriftPerTick * m.ticks;
     EXPECT_LE(m.largestBackwards[i], drift) << b.name;
@@ -172,10 +172,10 @@ TEST(OrbitAnimation, EveryBodyTurns360DegreesPerDurationWithoutJumpsAcrossOffAnd
   OrbitScene scene(true);
   for (int i = 0; i < kBodyCount; ++i) {
     // Started when loading completed, from the stored phase.
-    EXPECT_TRUE(scene.animations[i]->Running()) << kBodies[i].name;
-    EXPECT_EQ(scene.animations[i]->StartValue(), kBodies[i].phase) << kBodies[i].name;
-    EXPECT_EQ(scene.animations[i]->StopValue(), kBodies[i].phase - 360) << kBodies[i].name;
-    EXPECT_NEAR(Wrap(scene.Angle(i) - kBodies[i].phase), 0, 1e-4) << kBodies[i].name;
+    EXPECT_TRUE(scene.animations[i]->Running()) << BodyOrbits[i].name;
+    EXPECT_EQ(scene.animations[i]->StartValue(), BodyOrbits[i].phase) << BodyOrbits[i].name;
+    EXPECT_EQ(scene.animations[i]->StopValue(), BodyOrbits[i].phase - 360) << BodyOrbits[i].name;
+    EXPECT_NEAR(Wrap(scene.Angle(i) - BodyOrbits[i].phase), 0, 1e-4) << BodyOrbits[i].name;
   }
 
   const Motion first = Drive(scene, 8 * 60, 1);
@@ -189,7 +189,7 @@ TEST(OrbitAnimation, EveryBodyTurns360DegreesPerDurationWithoutJumpsAcrossOffAnd
   scene.clock.Platform.Tick(300);  // five minutes off: no timer event
   scene.AutoRotate(true);
   for (int i = 0; i < kBodyCount; ++i)
-    EXPECT_NEAR(Wrap(scene.Angle(i) - stopped[i]), 0, 1e-4) << kBodies[i].name;
+    EXPECT_NEAR(Wrap(scene.Angle(i) - stopped[i]), 0, 1e-4) << BodyOrbits[i].name;
 
   ExpectSteadyTurning(Drive(scene, 8 * 60, 2, first.ticks));
 }

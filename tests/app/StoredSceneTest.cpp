@@ -21,7 +21,7 @@ void ExpectNear(const scene::TPoint3D& actual, const scene::TPoint3D& expected,
 }
 
 // The window as it stands after creation: the tree read, loading ended, then FormCreate's
-// rotation centres, camera distance and pivot turn.
+// rotation centres and start view.
 struct StartScene : ::testing::Test {
   ui::TFormBase form;
   ui::TViewport3D* viewport = new ui::TViewport3D;
@@ -38,8 +38,7 @@ struct StartScene : ::testing::Test {
     s = BuildStoredScene(*viewport, form, hooks);
     form.EndLoading();
     SetMoonRotationCentres(s);
-    s.Camera1->Position().SetZ(-60);
-    s.Dummy1->RotationAngle().SetX(-15);
+    SetStartView(s);
   }
 };
 

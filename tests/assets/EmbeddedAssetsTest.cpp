@@ -17,6 +17,13 @@
 
 #include "assets/EmbeddedAssets.h"
 
+namespace assets {
+// Test messages name a picture rather than show its bytes.
+static void PrintTo(TAssetId id, std::ostream* out) {
+  *out << AssetName(id);
+}
+}  // namespace assets
+
 namespace {
 
 using assets::TAssetId;
@@ -106,18 +113,28 @@ const TDecoded& Decoded(TAssetId id) {
 struct TExpected {
   TAssetId Id;
   int Width, Height;
-  bool Opaque;
-  bool Map;  // equirectangular: seamless at u = 0/1
 };
 
 const TExpected Expected[] = {
-    {TAssetId::Planet, 2048, 1024, true, true},    {TAssetId::Mimas, 2048, 1024, true, true},
-    {TAssetId::Enceladus, 2048, 1024, true, true}, {TAssetId::Tethys, 2048, 1024, true, true},
-    {TAssetId::Dione, 2048, 1024, true, true},     {TAssetId::Rhea, 2048, 1024, true, true},
-    {TAssetId::Titan, 2048, 1024, true, true},     {TAssetId::Iapetus, 2048, 1024, true, true},
-    {TAssetId::Sky, 6000, 3000, true, true},       {TAssetId::Rings, 2048, 2048, false, false},
-    {TAssetId::About, 438, 280, true, false},
+    {TAssetId::Planet, 2048, 1024},    {TAssetId::Mimas, 2048, 1024},
+    {TAssetId::Enceladus, 2048, 1024}, {TAssetId::Tethys, 2048, 1024},
+    {TAssetId::Dione, 2048, 1024},     {TAssetId::Rhea, 2048, 1024},
+    {TAssetId::Titan, 2048, 1024},     {TAssetId::Iapetus, 2048, 1024},
+    {TAssetId::Sky, 6000, 3000},       {TAssetId::Rings, 2048, 2048},
+    {TAssetId::About, 438, 280},
 };
+
+// Which tests a picture takes: the planet's and the moons' maps; every map wrapped around a
+// sphere (seamless at u = 0/1); every picture but the rings.
+const TAssetId BodyMaps[] = {TAssetId::Planet, TAssetId::Mimas,  TAssetId::Enceladus,
+                             TAssetId::Tethys, TAssetId::Dione,  TAssetId::Rhea,
+                             TAssetId::Titan,  TAssetId::Iapetus};
+const TAssetId SphereMaps[] = {TAssetId::Planet, TAssetId::Mimas,   TAssetId::Enceladus,
+                               TAssetId::Tethys, TAssetId::Dione,   TAssetId::Rhea,
+                               TAssetId::Titan,  TAssetId::Iapetus, TAssetId::Sky};
+const TAssetId OpaquePictures[] = {
+    TAssetId::Planet, TAssetId::Mimas, TAssetId::Enceladus, TAssetId::Tethys, TAssetId::Dione,
+    TAssetId::Rhea,   TAssetId::Titan, TAssetId::Iapetus,   TAssetId::Sky,    TAssetId::About};
 
 void PrintTo(const TExpected& e, std::ostream* out) {
   *out << assets::AssetName(e.Id);
@@ -125,6 +142,10 @@ void PrintTo(const TExpected& e, std::ostream* out) {
 
 std::string NameOf(const testing::TestParamInfo<TExpected>& info) {
   return assets::AssetName(info.param.Id);
+}
+
+std::string NameOfPicture(const testing::TestParamInfo<TAssetId>& info) {
+  return assets::AssetName(info.param);
 }
 
 class TPicture : public testing::TestWithParam<TExpected> {};
@@ -141,10 +162,12 @@ TEST_P(TPicture, IsEightBitRgbaNonInterlacedSrgbAtItsSize) {
   EXPECT_TRUE(d.Srgb);
 }
 
-TEST_P(TPicture, IsOpaqueWhereItMustBe) {
-  const TExpected& e = GetParam();
-  if (!e.Opaque) GTEST_SKIP() << "carries transparency";
-  const TDecoded& d = Decoded(e.Id);
+INSTANTIATE_TEST_SUITE_P(Embedded, TPicture, testing::ValuesIn(Expected), NameOf);
+
+class TOpaquePicture : public testing::TestWithParam<TAssetId> {};
+
+TEST_P(TOpaquePicture, HasNoTranslucentPixel) {
+  const TDecoded& d = Decoded(GetParam());
   ASSERT_FALSE(d.Rgba.empty()) << d.Error;
   std::size_t translucent = 0;
   for (std::size_t i = 3; i < d.Rgba.size(); i += 4)
@@ -152,12 +175,15 @@ TEST_P(TPicture, IsOpaqueWhereItMustBe) {
   EXPECT_EQ(translucent, 0u);
 }
 
+INSTANTIATE_TEST_SUITE_P(Embedded, TOpaquePicture, testing::ValuesIn(OpaquePictures),
+                         NameOfPicture);
+
 // The left and right columns meet on the sphere: they must differ no more than two
 // neighbouring columns anywhere else do.
-TEST_P(TPicture, MapIsSeamlessAtTheEdges) {
-  const TExpected& e = GetParam();
-  if (!e.Map) GTEST_SKIP() << "not a sphere map";
-  const TDecoded& d = Decoded(e.Id);
+class TSphereMap : public testing::TestWithParam<TAssetId> {};
+
+TEST_P(TSphereMap, IsSeamlessAtTheEdges) {
+  const TDecoded& d = Decoded(GetParam());
   ASSERT_FALSE(d.Rgba.empty()) << d.Error;
   const auto columnGap = [&](int a, int b) {
     double sum = 0;
@@ -177,13 +203,15 @@ TEST_P(TPicture, MapIsSeamlessAtTheEdges) {
   EXPECT_LE(seam, 12.0);
 }
 
+INSTANTIATE_TEST_SUITE_P(Embedded, TSphereMap, testing::ValuesIn(SphereMaps), NameOfPicture);
+
 // A map row next to a pole covers a circle about one equator pixel across, so along it the
 // colour changes smoothly and far less than along the equator. A map painted in the plane and
 // wrapped on the sphere would pinch there: full-detail noise squeezed into that tiny circle.
-TEST_P(TPicture, MapRowsAtThePolesAreSmooth) {
-  const TExpected& e = GetParam();
-  if (!e.Map || e.Id == TAssetId::Sky) GTEST_SKIP() << "not a body map";
-  const TDecoded& d = Decoded(e.Id);
+class TBodyMap : public testing::TestWithParam<TAssetId> {};
+
+TEST_P(TBodyMap, RowsAtThePolesAreSmooth) {
+  const TDecoded& d = Decoded(GetParam());
   ASSERT_FALSE(d.Rgba.empty()) << d.Error;
   const auto range = [&](int y) {  // the largest spread of any one channel along the row
     int widest = 0;
@@ -213,7 +241,7 @@ TEST_P(TPicture, MapRowsAtThePolesAreSmooth) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Embedded, TPicture, testing::ValuesIn(Expected), NameOf);
+INSTANTIATE_TEST_SUITE_P(Embedded, TBodyMap, testing::ValuesIn(BodyMaps), NameOfPicture);
 
 // --- the ring image ---------------------------------------------------------------------------
 // A pixel's ring radius is floor(r), r being the distance of its centre (x + 0.5, y + 0.5) from
@@ -297,8 +325,14 @@ TEST_P(TRingRadius, AlphaFollowsTheRingLayout) {
   EXPECT_LT(widestFloor, 30) << "the wide division is nearly clear";
 }
 
+// Named by the direction in degrees: /137_5deg.
 INSTANTIATE_TEST_SUITE_P(Directions, TRingRadius,
-                         testing::Values(0.0, 31.0, 45.0, 90.0, 137.5, 180.0, 222.0, 270.0, 333.3));
+                         testing::Values(0.0, 31.0, 45.0, 90.0, 137.5, 180.0, 222.0, 270.0, 333.3),
+                         [](const testing::TestParamInfo<double>& info) {
+                           std::string name = testing::PrintToString(info.param);
+                           std::replace(name.begin(), name.end(), '.', '_');
+                           return name + "deg";
+                         });
 
 TEST(RingImage, WholeImageObeysTheLayoutAndPeaksAt189) {
   const TDecoded& d = Decoded(TAssetId::Rings);
@@ -351,7 +385,10 @@ TEST_P(TIcon, IsASquarePictureWithATransparentSurround) {
   EXPECT_EQ(d.Alpha(size / 2, size / 2), 255) << "the planet covers the centre";
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, TIcon, testing::ValuesIn(assets::IconSizes));
+INSTANTIATE_TEST_SUITE_P(Sizes, TIcon, testing::ValuesIn(assets::IconSizes),
+                         [](const testing::TestParamInfo<int>& info) {
+                           return std::to_string(info.param) + "px";
+                         });
 
 TEST(EmbeddedAssets, OtherIconSizesAndUnknownIdsAreEmpty) {
   EXPECT_TRUE(assets::EmbeddedIcon(0).empty());

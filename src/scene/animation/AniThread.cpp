@@ -43,10 +43,13 @@ void TAniThread::UpdateTimer() {
 }
 
 void TAniThread::AddAnimation(TAnimation* animation) {
-  if (std::find(FAniList.begin(), FAniList.end(), animation) == FAniList.end())
+  if (std::find(FAniList.begin(), FAniList.end(), animation) == FAniList.end()) {
     FAniList.push_back(animation);
-  // One started during a tick waits for the next tick.
-  animation->FTickStamp = FTickNumber;
+    // One appended during a tick waits for the next tick, even if the walk reaches it
+    // because others left. One already listed (a restart) keeps its stamp, so the walk still
+    // advances it in this tick unless it already has.
+    animation->FTickStamp = FTickNumber;
+  }
   if (!FTimer->Enabled() && !FAniList.empty()) FTime = FPlatform.Now();
   UpdateTimer();
 }
@@ -67,8 +70,9 @@ void TAniThread::DoSyncTimer() {
   // Back to front. An animation that ends removes itself during the walk, and a handler may
   // stop or free others, so the list can shrink under the cursor: an index past its end
   // restarts at the new last entry. Entries only move towards the front when others leave, so
-  // every one not yet visited still lies at or below the cursor; the stamp keeps an entry that
-  // moved down from being advanced twice in one tick.
+  // every one not yet visited still lies at or below the cursor. The stamp keeps an entry that
+  // moved down from being advanced twice in one tick, and one appended during the tick (see
+  // AddAnimation) from being advanced in it at all.
   const double time = FTime, delta = FDeltaTime;
   const unsigned long long tick = ++FTickNumber;
   for (ptrdiff_t i = static_cast<ptrdiff_t>(FAniList.size()) - 1; i >= 0;) {

@@ -1,14 +1,16 @@
-// The one clock that drives every animation.
+// The clock all animations share: one per program, created when first needed (FreeClock drops
+// it when the platform changes). The name notwithstanding, it runs no thread: a periodic timer
+// of the user-interface thread calls DoSyncTimer, so ticks never overlap handlers.
 //
-// Despite its name it is a timer object, not a thread: its ticks come from a periodic timer of
-// the user-interface thread, which runs exactly while at least one animation is registered.
-// Each tick measures the elapsed time since the previous tick with the platform's monotonic
-// source and advances every running animation by that same amount, so a late or missed tick
-// makes the next step larger, never the animation slower. A registration after an empty spell
-// re-bases the clock: time with nothing registered is not counted.
+// Each tick reads the platform's monotonic time (seconds) and advances every running animation
+// by the time since the previous tick: speed does not depend on how regularly ticks come, a
+// late tick only makes a bigger step. The timer runs only while something is registered, so a
+// still scene costs nothing; the first registration after an empty spell sets the clock's time
+// to now, so the idle spell is not counted.
 //
-// The clock is created by the first animation start that needs it and lives until the
-// program ends (or until another platform is installed).
+// Handlers may start, stop or free animations during a tick. An animation appended during a
+// tick waits for the next one; one restarted while listed is advanced in that tick unless the
+// walk has already passed it (see DoSyncTimer).
 #pragma once
 
 #include <memory>

@@ -1,16 +1,20 @@
-// The base of all animations: a pass of Duration seconds driven by the shared clock.
+// The base of the scene's animations: a child object that changes a value of its parent over
+// time, advanced by the shared clock (TAniThread).
 //
-// An animation is an object of the scene tree whose parent is the object it animates; it is
-// never drawn. Start begins a run (restarting a running one); the clock then advances it by
-// measured elapsed time (ProcessTick) until the run ends, it is stopped, or, with Loop, for
-// ever. A start whose |Duration| is below 0.001 s, or whose parent is outside a window's tree,
-// completes at once inside Start: one value at the end of the run is applied and the clock is
-// not involved. Times are seconds, kept in single precision as the values are.
+// Like any node, an animation is owned by its parent, which is also what it animates; it draws
+// nothing. Times (Duration, Delay) are seconds, held as floats like the values they produce.
+// What the value is belongs to the subclasses: CaptureStartValue and ApplyCurrentValue do
+// nothing here.
 //
-// Enabled while a tree is loading only records the value; when loading completes (LoadingFinished)
-// an enabled animation starts. Afterwards setting it True starts and False stops the animation.
+// Start begins a run, or begins it again when one is going: the first value is applied at once
+// unless there is a Delay, and the clock then advances the run by measured elapsed time
+// (ProcessTick) until it ends, is stopped, or, with Loop, for ever. A |Duration| under 0.001 s,
+// or a parent outside any window's tree, skips the clock: the value at the end of the run is
+// applied once and the run finishes inside Start. A hidden parent makes Start do nothing and
+// stops a running animation at its next tick.
 //
-// Subclasses say what a value is: CaptureStartValue and ApplyCurrentValue do nothing here.
+// Enabled only takes note while the tree is loading, so that a stored scene starts its
+// animations once it is whole (LoadingFinished); afterwards True starts and False stops.
 #pragma once
 
 #include <functional>

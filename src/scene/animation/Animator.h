@@ -1,10 +1,12 @@
-// Class-level operations on property animations, and the disposal of temporary ones.
+// Animations made on the fly from code, and the freeing of those temporary animations.
 //
-// AnimateFloat makes a temporary TFloatAnimation: a child of the target with no other owner,
-// started at once from the property's current value. When its run ends (or it is stopped) it
-// is freed by a task queued to the user-interface thread, after the tick or call that ended it
-// has returned, never inside it. If the target is freed first, the animation goes with it and
-// the queued task does nothing. The caller keeps no reference to the animation.
+// AnimateFloat glides a float property from its current value to a new one and leaves it at
+// that: the caller gets nothing back and owns nothing. The TFloatAnimation it makes is a child
+// of the target, so it goes if the target is freed first. When its run ends or it is stopped,
+// TAnimationDestroyer frees it through a task queued to the user-interface thread rather than
+// at once, because the code that ended the run (a clock tick, Stop) still works on the
+// animation after raising OnFinish. A queued task whose animation has already gone with its
+// target does nothing.
 #pragma once
 
 #include <string_view>

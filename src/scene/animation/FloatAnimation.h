@@ -1,11 +1,12 @@
-// Animates a float property from StartValue to StopValue along the time curve.
+// An animation of a float property from StartValue to StopValue over each pass.
 //
-// The value at normalized time n is (StopValue - StartValue) * n + StartValue in single
-// precision, written through the property's setter, so an animated write has exactly the
-// effect of the same write made by a handler. With StartFromCurrent the property's value is
-// taken as StartValue whenever a run begins (at Start, or when a delay runs out; never at the
-// end of a pass), overwriting the stored StartValue. A final property that is not a float is
-// neither read nor written; the run's time still passes.
+// The value is (StopValue - StartValue) * NormalizedTime() + StartValue, computed in single
+// precision and written through the property's own setter, so an animated write sets off
+// exactly what the same write from a handler would. With StartFromCurrent the property's value
+// replaces the stored StartValue whenever a run begins (at Start, or when its delay runs out)
+// but not when a loop begins another pass, so a looping animation keeps returning to where it
+// was started. A path ending at a property that is not a float is neither read nor written;
+// the run's time still passes and it ends as usual.
 #pragma once
 
 #include "scene/animation/PropertyAnimation.h"

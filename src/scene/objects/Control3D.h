@@ -1,11 +1,18 @@
-// A placed object of the 3D scene: the base of the pivot, camera, light and meshes.
+// The base of every object of the 3D scene (pivot, camera, light, meshes): its placement in
+// the parent's frame, its size and drawing switches, and its link to the viewport it is shown
+// in. Parents own their children. Lengths are scene units, angles degrees.
 //
-// Placement is Position, Scale, RotationAngle and RotationCenter. RotationAngle is not a set
-// of Euler angles: a write to one coordinate turns the object by the difference from the value
-// last applied, about that axis of its own current frame, multiplied into FQuaternion. Every
-// change rebuilds LocalMatrix at once, marks the absolute matrices of the subtree stale
-// (recomputed when next read), re-sorts the object's children for drawing and asks the
-// viewport to repaint.
+// Position, Scale and RotationCenter go straight into the local matrix. RotationAngle does
+// not hold the orientation; it records writes. Writing one coordinate turns the object by the
+// difference between the new value and the one written before, brought into 0..360, about that
+// axis of the object's own, already turned frame (FQuaternion := FQuaternion * turn). After a
+// turn the coordinate reads back in 0..360, so adding to the value read turns by exactly that
+// amount. This is what lets a drag turn a pivot step by step about its own axes. When all
+// three angles are 0 (within 0.0001) at a rebuild, the orientation resets to identity.
+//
+// Any placement change rebuilds LocalMatrix at once, marks the absolute matrices of the object
+// and its subtree stale (they are recomputed when read), re-sorts the object's children for
+// drawing and asks the viewport for a render.
 #pragma once
 
 #include <functional>
@@ -103,7 +110,7 @@ class TControl3D : public TSceneNode {
   void SetProjection(TProjectionKind p);
 
   ISceneHost* Viewport() const { return FViewport; }
-  // The 3D children in drawing order.
+  // The 3D children in drawing order (see RenderOrder.h).
   const std::vector<TControl3D*>& RenderList() const { return FRenderList; }
   void RebuildRenderList();
 
@@ -161,6 +168,12 @@ class TControl3D : public TSceneNode {
 
  private:
   void SetViewport(ISceneHost* viewport);
+  // The setters' shared paths: an unchanged value is ignored; a new one is stored, then a size
+  // lets the object rebuild its geometry and asks for a render (not while loading), and a
+  // drawing state asks for a render.
+  void ChangeSize(float& field, float v);
+  template <typename T>
+  void ChangeDrawingState(T& field, T v);
 
   TPosition3D FPosition;
   TPosition3D FScale{{1, 1, 1}};
@@ -191,9 +204,5 @@ class TControl3D : public TSceneNode {
   ISceneHost* FViewport = nullptr;
   std::vector<TControl3D*> FRenderList;
 };
-
-// The 3D children of `owner` sorted for drawing (used by 3D objects and the viewport alike).
-void BuildRenderingList(const TSceneNode& owner, const TContext3D* context,
-                        std::vector<TControl3D*>& list);
 
 }  // namespace scene

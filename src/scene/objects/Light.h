@@ -1,10 +1,13 @@
-// A light of the 3D scene: draws nothing, is never hit.
+// A light source. It draws nothing and is never hit; what it gives the scene is its
+// Description, which the render pass hands to the drawing context at the start of every frame.
+// Its position and direction come from its absolute matrix, so a light moves and turns with its
+// parent.
 //
-// A light joins its viewport's light list when it (or an ancestor) enters the viewport's tree
-// and leaves it when it goes out or is freed. Setting LightType to Point also sets SpotCutOff
-// 180 and SpotExponent 0, to Spot 60 and 4; Directional changes neither. Changing Enabled asks
-// for a render; Color, SpotCutOff and SpotExponent are only stored (they are read at the next
-// frame).
+// A light is on its viewport's light list exactly while it is in that viewport's tree: it
+// registers when it or an ancestor joins and unregisters when it leaves or is freed. Choosing
+// a LightType also sets the spot values that suit it: Point gives SpotCutOff 180 (degrees) and
+// SpotExponent 0, Spot 60 and 4; Directional keeps both. Only Enabled asks for a render;
+// Color, SpotCutOff and SpotExponent are just stored and take effect at the next frame.
 #pragma once
 
 #include "scene/math/AlphaColor.h"

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "scene/objects/Control3D.h"
 #include "scene/picking/PickRay.h"
 
 namespace scene {
@@ -27,6 +28,15 @@ std::optional<float> EllipseHit(const TPickRay& ray, float a, float b);
 
 inline TPoint3D PointAt(const TPickRay& ray, float t) {
   return ray.Origin + ray.Direction * t;
+}
+
+// The hit at parameter t of a local ray, in scene coordinates.
+inline bool HitInScene(const TControl3D& object, const TPickRay& local, std::optional<float> t,
+                       TVector3D& intersection) {
+  if (!t) return false;
+  const TPoint3D p = TransformPoint(PointAt(local, *t), object.AbsoluteMatrix());
+  intersection = {p.X, p.Y, p.Z, 1};
+  return true;
 }
 
 }  // namespace scene

@@ -1,12 +1,13 @@
-// The drawing context of a viewport: matrices, lights and render states over a device.
+// The drawing context of one viewport: the state of the frame being drawn (model, camera and
+// projection matrices, lights, render switches) in front of a device that does the work.
 //
-// The context keeps what the render pass and the materials need: the pixel size, the model
-// matrix (SetMatrix), the camera matrix and its inverse, the angle of view, the projection and
-// its inverse (computed when first needed after BeginScene or a change), the frame's light
-// descriptions and the state switches of TContextState. Drawing, clearing and reading pixels
-// are device operations: a graphics device derives from this class and implements the
-// protected Do... members (unit tests use a recording device). A context draws into its own
-// off-screen render target; Present puts the finished image into a window's framebuffer.
+// The render pass sets the state and materials read it when DrawTriangles gathers a draw's
+// shader inputs. Everything that touches pixels or device memory (clear, draw, read back,
+// texture upload, present) goes through the protected Device... members, which a device class
+// implements: the GL device in the program, a recording device in the unit tests. The context
+// draws into an off-screen target of Width x Height pixels held by its device; a frame lies
+// between BeginScene and EndScene, and Present then lays the image into a window. Matrices act
+// on row vectors (translation in m41..m43); angles are degrees.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +28,8 @@ class TMaterial;
 class TMeshData;
 class TTexture;
 
+// Render switches the pass sets for each object; the device applies them. cs2DScene makes
+// the model matrix map to pixels (CurrentScreenMatrix) instead of going through the camera.
 enum class TContextState {
   cs2DScene,
   cs3DScene,
@@ -87,15 +90,15 @@ class TContext3D {
   TMultisample Multisample() const { return FMultisample; }
   // Rebuilds the device's buffers with the new sample count.
   void SetMultisample(TMultisample m);
-  // The samples per pixel the device actually uses (the asked count or the next lower one it
-  // supports, down to 2, else 1).
+  // The samples per pixel in use: the count asked for or, when the device cannot do it, the
+  // highest lower count it can (2, else 1).
   virtual int Samples() const = 0;
 
-  // True when drawing may start; marks the projection stale and resets the model matrix.
+  // Starts a frame: the model matrix becomes the identity and the projection is recomputed at
+  // its next use. False when the device cannot draw now; nothing may be drawn then.
   bool BeginScene();
-  // Finishes the frame.
+  // Finishes the frame begun by a successful BeginScene; otherwise does nothing.
   void EndScene();
-  bool InScene() const { return FInScene; }
 
   void Clear(unsigned targets, TAlphaColor color, float depth, std::uint32_t stencil);
 
@@ -103,11 +106,11 @@ class TContext3D {
   const TMatrix3D& CurrentMatrix() const { return FMatrix; }
   void SetCameraMatrix(const TMatrix3D& m);
   const TMatrix3D& CurrentCameraMatrix() const { return FCameraMatrix; }
-  const TMatrix3D& CurrentCameraInvMatrix() const { return FCameraInvMatrix; }
   void SetCameraAngleOfView(float degrees);
   float CurrentAngleOfView() const { return FAngleOfView; }
-  // Right-handed perspective, vertical field of view, depth 0 at the near plane and 1 at the
-  // far plane; aspect 1 when the height is 0.
+  // The perspective for the angle of view (vertical) and the pixel size: right-handed,
+  // NearPlane..FarPlane mapped to depth 0..1, a zero height taken as square. Kept until the
+  // next BeginScene or change of the angle.
   const TMatrix3D& CurrentProjectionMatrix() const;
   const TMatrix3D& CurrentProjectionInvMatrix() const;
   // Pixels (top-left origin, y down) to clip space, for objects drawn with cs2DScene.
@@ -121,7 +124,6 @@ class TContext3D {
   const std::vector<TLightDescription>& Lights() const { return FLights; }
 
   void SetContextState(TContextState state);
-  bool Is2DScene() const { return FIs2DScene; }
 
   // Draws the mesh's triangle list with `material` (the default red colour material when
   // null) at the given opacity, under the matrix and states set before.

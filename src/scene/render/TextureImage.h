@@ -27,11 +27,4 @@ struct TTextureImage {
   }
 };
 
-// True when every pixel's alpha is 255.
-inline bool AllOpaque(const TTextureImage& image) {
-  for (size_t i = 3; i < image.Pixels.size(); i += 4)
-    if (image.Pixels[i] != 255) return false;
-  return true;
-}
-
 }  // namespace scene

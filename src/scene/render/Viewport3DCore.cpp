@@ -6,6 +6,7 @@
 #include "scene/objects/Control3D.h"
 #include "scene/objects/Dummy.h"
 #include "scene/objects/Light.h"
+#include "scene/objects/RenderOrder.h"
 #include "scene/render/SceneHost.h"
 
 namespace scene {
@@ -81,9 +82,23 @@ void TViewport3DCore::ObservedFreed(TSceneNode* dying) {
 bool TViewport3DCore::RenderPass() {
   if (!FContext || FDrawing) return false;
   FDrawing = true;
+  // An OnRender handler or a texture upload may throw. The error goes on to the caller (which
+  // reports it), but the flag must not stay set: every later pass would return at once and
+  // the view would freeze.
+  try {
+    DrawScene(*FContext);
+  } catch (...) {
+    FDrawing = false;
+    throw;
+  }
+  FDrawing = false;
+  return true;
+}
+
+void TViewport3DCore::DrawScene(TContext3D& context) {
   // The 2D layer paints over the 3D image after this pass, so no 2D drawing is pending here.
-  TContext3D& context = *FContext;
-  if (context.BeginScene()) {
+  if (!context.BeginScene()) return;
+  try {
     context.SetContextState(TContextState::csScissorOff);
     context.Clear(ctColor | ctDepth, FColor, 1.0f, 0);
     const TCamera& camera = CurrentCamera();
@@ -96,10 +111,13 @@ bool TViewport3DCore::RenderPass() {
     // By index: an OnRender handler may change the tree under the loop.
     for (size_t i = 0; i < FRenderingList.size(); ++i)
       if (FRenderingList[i]->Visible()) RenderObject(*FRenderingList[i]);
+  } catch (...) {
+    // Close the unfinished frame so that the device leaves its drawing state (the GL device
+    // unbinds its target) and the next BeginScene starts from the usual place.
     context.EndScene();
+    throw;
   }
-  FDrawing = false;
-  return true;
+  context.EndScene();
 }
 
 void TViewport3DCore::RenderObject(TControl3D& object) {

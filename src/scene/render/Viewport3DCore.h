@@ -63,12 +63,15 @@ class TViewport3DCore : public TSceneNode {
   // visible object of the drawing order with its subtree. Returns false when there is
   // nothing to show (no context yet) or a pass is already under way (re-entry); true
   // otherwise, also when the device refused to begin (the last image is then shown again).
+  // An error thrown while drawing (by an OnRender handler, a texture upload) ends the frame
+  // and reaches the caller; the next pass draws as usual.
   bool RenderPass();
 
  protected:
   void ObservedFreed(TSceneNode* dying) override;
 
  private:
+  void DrawScene(TContext3D& context);
   void RenderObject(TControl3D& object);
 
   TSceneNode& FOwner;

@@ -1,8 +1,14 @@
-// The owned, change-notifying triple behind Position, Scale, RotationAngle and RotationCenter.
+// Three floats that report their changes: the storage behind a 3D object's Position, Scale,
+// RotationAngle and RotationCenter. Its owner (the 3D object) creates and frees it and installs
+// the reactions; a reaction left unset is not called.
 //
-// Three write paths: a coordinate setter (ignored when the value is unchanged, else stores it
-// and calls that coordinate's reaction, or OnChange when none is set); SetPoint (stores all
-// three and always calls OnChange); SetPoint3DNoChange (stores and calls nothing).
+// There are three ways to write, because the owner needs to tell them apart:
+//   SetX, SetY, SetZ    an exactly equal value is ignored; a new one is stored and that
+//                       coordinate's reaction runs (OnChangeX...), or OnChange when it has
+//                       none. RotationAngle must know which axis was written; the others don't.
+//   SetPoint            stores all three and always runs OnChange, without comparing.
+//   SetPoint3DNoChange  stores without any reaction: the owner writing back a value it has
+//                       already acted on (a rotation angle reduced to 0..360).
 #pragma once
 
 #include <functional>

@@ -20,8 +20,6 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
   explicit TFormWindow(TFormBase& form);
   ~TFormWindow() override;
 
-  TFormBase* HostedForm() const { return FForm; }
-
   // Shows the window at the form's stored client size, placed as the form says, then full
   // screen when the form asks for it.
   void ShowForm();

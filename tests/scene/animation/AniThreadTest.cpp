@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "scene/animation/AniThread.h"
@@ -151,6 +152,45 @@ TEST_F(Clock, EntryMovedDownByAnEarlierOneLeavingAdvancesOncePerTick) {
   Platform().Tick(1);
   EXPECT_EQ(p2->Writes, (Values{0, 1}));
   EXPECT_EQ(p1->Writes, Values{0});
+}
+
+TEST_F(Clock, EntryRestartedWhileListedBeforeItsTurnStillAdvancesInThatTick) {
+  // a2 is visited first and restarts a1, which stays listed and has not had its turn yet.
+  TProbe *p1, *p2;
+  TFloatAnimation* a1 = Animate(10, 10, &p1);
+  TFloatAnimation* a2 = Animate(10, 10, &p2);
+  a1->Start();
+  a2->Start();
+  bool restarted = false;
+  a2->OnProcess = [&](TSceneNode&) {
+    if (!std::exchange(restarted, true)) a1->Start();
+  };
+  Platform().Tick(1);
+  EXPECT_EQ(p1->Writes, (Values{0, 0, 1}));
+  EXPECT_EQ(TAniThread::Current()->AniList(), (std::vector<TAnimation*>{a1, a2}));
+}
+
+TEST_F(Clock, EntryAppendedDuringATickWaitsForTheNextEvenWhenTheWalkReachesIt) {
+  // a3 is visited first; its handler stops a1 and a2 and starts b, which is appended at the
+  // index the walk visits next.
+  TFloatAnimation* a1 = Animate(10, 10);
+  TFloatAnimation* a2 = Animate(10, 10);
+  TFloatAnimation* a3 = Animate(10, 10);
+  TProbe* pb;
+  TFloatAnimation* b = Animate(10, 10, &pb);
+  for (TFloatAnimation* a : {a1, a2, a3})
+    a->Start();
+  a3->OnProcess = [&](TSceneNode&) {
+    if (b->Running()) return;
+    a1->StopAtCurrent();
+    a2->StopAtCurrent();
+    b->Start();
+  };
+  Platform().Tick(1);
+  EXPECT_EQ(TAniThread::Current()->AniList(), (std::vector<TAnimation*>{a3, b}));
+  EXPECT_EQ(pb->Writes, Values{0});
+  Platform().Tick(1);
+  EXPECT_EQ(pb->Writes, (Values{0, 1}));
 }
 
 TEST_F(Clock, ErrorInATickReachesTheCallerAndTheClockGoesOn) {

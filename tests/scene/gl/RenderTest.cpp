@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "EglContext.h"
@@ -216,11 +217,23 @@ TEST_F(GLTest, MoonDrawnBeforeThePlanetShowsThroughTheDiscAndMimasDoesNot) {
   }
 }
 
+// A parameterised test is named by its case (ShowsOnlyWhenTwoSided/TwoSided, not .../1), and
+// messages show the case by that name.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.name;
+}
+
 // A camera at the centre of a sphere of radius 5 drawn in the default red.
 struct InsideCase {
+  const char* name;
   bool twoSide;
   int redPixels;  // of 64 x 48
 };
+
+void PrintTo(const InsideCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class InsideSphere : public GLTest, public ::testing::WithParamInterface<InsideCase> {};
 
@@ -272,14 +285,21 @@ TEST_F(GLTest, TranslucentColourClearsPremultiplied) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TwoSide, InsideSphere,
-                         ::testing::Values(InsideCase{false, 0}, InsideCase{true, 64 * 48}));
+                         ::testing::Values(InsideCase{"OneSided", false, 0},
+                                           InsideCase{"TwoSided", true, 64 * 48}),
+                         CaseName<InsideCase>);
 
 // The vertex programs compute the lit colour of the CPU reference: the centre of a white
 // body seen along the light gets 252/255, and 88/255 when the light comes from behind it.
 struct LitCase {
+  const char* name;
   float lightTurnY;
   int centre;
 };
+
+void PrintTo(const LitCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class LitSphere : public GLTest, public ::testing::WithParamInterface<LitCase> {};
 
@@ -325,7 +345,10 @@ TEST_P(LitSphere, CentreMatchesTheReferenceColour) {
   sphere->SetMaterialSource(nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Light, LitSphere, ::testing::Values(LitCase{0, 252}, LitCase{180, 88}));
+INSTANTIATE_TEST_SUITE_P(Light, LitSphere,
+                         ::testing::Values(LitCase{"LightAlongTheView", 0, 252},
+                                           LitCase{"LightFromBehind", 180, 88}),
+                         CaseName<LitCase>);
 
 }  // namespace
 }  // namespace scene::gl::testing

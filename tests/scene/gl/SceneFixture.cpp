@@ -6,11 +6,10 @@
 #include <QImage>
 #include <cmath>
 #include <cstring>
-#include <future>
 #include <random>
 #include <vector>
 
-#include "assets/EmbeddedAssets.h"
+#include "app/SceneTextures.h"
 #include "scene/gl/GLContext3D.h"
 #include "ui/PngDecoder.h"
 
@@ -153,21 +152,14 @@ TStartScene::TStartScene(int width, int height, bool rotationCentres, bool store
   Scene = app::BuildStoredScene(*Viewport, form);
   form.EndLoading();
   form.ClientResized(static_cast<float>(width), static_cast<float>(height));
-  using app::TSceneTexture;
   if (storedPictures) {
-    std::vector<std::future<TTextureImage>> decoded;
-    for (int i = 0; i < app::SceneTextureCount; ++i)
-      decoded.push_back(std::async(std::launch::async, [i] {
-        return ui::DecodePng(assets::EmbeddedImage(static_cast<assets::TAssetId>(i)));
-      }));
-    for (int i = 0; i < app::SceneTextureCount; ++i)
-      AttachTexture(Scene, static_cast<TSceneTexture>(i), decoded[static_cast<size_t>(i)].get());
+    app::TSceneTextures textures(ui::DecodePng);
+    textures.AttachAll(Scene);
   } else {
     AttachSyntheticTextures();
   }
   if (rotationCentres) app::SetMoonRotationCentres(Scene);
-  Scene.Camera1->Position().SetZ(-60);
-  Scene.Dummy1->RotationAngle().SetX(-15);
+  app::SetStartView(Scene);
 }
 
 void TStartScene::AttachSyntheticTextures() {

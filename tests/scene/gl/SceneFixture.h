@@ -63,9 +63,9 @@ class TGLWindow : public ui::IWindowHost, public ui::IContextFactory {
   std::unique_ptr<TContext3D> CreateContext(int width, int height, int samples) override;
 };
 
-// The stored scene in a window of the given size, in its start state (loading ended, moon
-// rotation centres set, camera at -60, pivot turned by -15 about X) with synthetic textures,
-// or with the program's stored pictures (decoded in parallel, one task per picture).
+// The stored scene in a window of the given size, in its start state (loading ended, the moons'
+// rotation centres set, the start view the glide sets out from) with synthetic textures, or
+// with the program's stored pictures decoded and attached as the program does it.
 struct TStartScene {
   TStartScene(int width, int height, bool rotationCentres = true, bool storedPictures = false);
   TGLWindow Window;

@@ -1,10 +1,11 @@
 // The viewport's render pass through a recording device: the exact order of work, the
-// re-entry guard, the light list and the camera in use.
+// re-entry guard, recovery from an error while drawing, the light list and the camera in use.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,21 @@ TEST_F(Pass, ReentryReturnsAtOnce) {
   EXPECT_EQ(nested, 1);
   EXPECT_EQ(std::count(context->Log.begin(), context->Log.end(), "begin"), 1);
   EXPECT_FALSE(viewport.Core.Drawing());
+}
+
+TEST_F(Pass, ErrorWhileDrawingEndsTheFrameReachesTheCallerAndTheNextPassDraws) {
+  sky->OnRender = [](TControl3D&, TContext3D&) { throw std::runtime_error("handler failed"); };
+  EXPECT_THROW(viewport.Core.RenderPass(), std::runtime_error);
+  EXPECT_FALSE(viewport.Core.Drawing());
+  EXPECT_EQ(context->Log.back(), "end");
+
+  sky->OnRender = nullptr;
+  context->Log.clear();
+  context->Draws.clear();
+  EXPECT_TRUE(viewport.Core.RenderPass());
+  EXPECT_EQ(context->Draws.size(), 2u);
+  EXPECT_EQ(context->Log.front(), "begin");
+  EXPECT_EQ(context->Log.back(), "end");
 }
 
 TEST_F(Pass, RefusedBeginDrawsNothingButStillShows) {

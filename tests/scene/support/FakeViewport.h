@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scene/objects/Control3D.h"
+#include "scene/objects/RenderOrder.h"
 #include "scene/render/SceneHost.h"
 #include "scene/tree/SceneNode.h"
 
