@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include <cstdlib>
 #include <functional>
 
 #include "scene/animation/Interpolation.h"
@@ -57,6 +58,9 @@ void TForm2::ConnectNavigation() {
   Viewport3D1->OnMouseMove = std::bind(&TForm2::Viewport3D1MouseMove, this, _1, _2, _3, _4);
   Viewport3D1->OnMouseUp = std::bind(&TForm2::Viewport3D1MouseUp, this, _1, _2, _3, _4, _5);
   Viewport3D1->OnMouseWheel = std::bind(&TForm2::Viewport3D1MouseWheel, this, _1, _2, _3, _4);
+  Viewport3D1->Touch().SetInteractiveGestures(
+      {ui::TInteractiveGesture::Zoom, ui::TInteractiveGesture::DoubleTap});
+  Viewport3D1->OnGesture = std::bind(&TForm2::Viewport3D1Gesture, this, _1, _2, _3);
   // The bodies pass their presses, moves and releases on to the drag; the rings count as the
   // planet.
   const std::array<scene::TControl3D*, 9> bodies = {Sphere1, Disk1,   Sphere3, Sphere4, Sphere5,
@@ -118,6 +122,33 @@ void TForm2::Viewport3D1MouseWheel(scene::TSceneNode&, scene::TShiftState, int w
   // One step per turn, whatever its size.
   DoZoom(wheelDelta > 0);
   handled = true;
+}
+
+void TForm2::Viewport3D1Gesture(scene::TSceneNode&, const ui::TGestureEventInfo& eventInfo,
+                                bool& handled) {
+  using ui::TInteractiveGestureFlag;
+  switch (eventInfo.GestureID) {
+    case 259: {  // zoom
+      const bool begins = eventInfo.Flags.Contains(TInteractiveGestureFlag::gfBegin);
+      if (begins) LastZoomDistance = eventInfo.Distance;
+      if (!begins && !eventInfo.Flags.Contains(TInteractiveGestureFlag::gfEnd)) {
+        // Compared with the previous event only: small changes never add up to a step.
+        const int d = eventInfo.Distance - LastZoomDistance;
+        if (std::abs(d) > 4) DoZoom(d > 0);
+        LastZoomDistance = eventInfo.Distance;
+      }
+      handled = true;
+      break;
+    }
+    case 265:  // double tap
+    case 1:
+    case 2:
+    case 260:
+      handled = true;
+      break;
+    default:
+      break;
+  }
 }
 
 void TForm2::DoZoom(bool aIn) {

@@ -10,6 +10,7 @@
 #include "app/StoredScene.h"
 #include "ui/Form.h"
 #include "ui/PopupMenu.h"
+#include "ui/gestures/GestureEvent.h"
 
 namespace app {
 
@@ -41,6 +42,10 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
                           scene::TShiftState shift, float x, float y);
   void Viewport3D1MouseWheel(scene::TSceneNode& sender, scene::TShiftState shift, int wheelDelta,
                              bool& handled);
+  // A pinch zooms one step when the fingers' distance jumps by more than 4 pixels between
+  // two events; a double tap is handled here.
+  void Viewport3D1Gesture(scene::TSceneNode& sender, const ui::TGestureEventInfo& eventInfo,
+                          bool& handled);
   // One zoom step: towards the planet when `aIn`.
   void DoZoom(bool aIn);
   // A press on a body (1 the planet and its rings, 2 to 8 the moons) starts a drag as on empty

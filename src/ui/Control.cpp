@@ -1,5 +1,8 @@
 #include "ui/Control.h"
 
+#include <exception>
+
+#include "ui/ErrorReport.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -111,6 +114,27 @@ void TControl::ArrangeChildren() {
 
 void TControl::ChildAdded(scene::TSceneNode* child) {
   if (dynamic_cast<TControl*>(child)) ArrangeChildren();
+}
+
+TControl* TControl::FindGestureTarget(TInteractiveGesture gesture) {
+  for (TControl* c = this; c; c = c->ParentControl())
+    if (c->FTouch.InteractiveGestures().Contains(gesture)) return c;
+  return nullptr;
+}
+
+void TControl::DeliverGesture(const TGestureEventInfo& eventInfo) {
+  bool handled = false;
+  if (OnGesture) {
+    try {
+      OnGesture(*this, eventInfo, handled);
+    } catch (...) {
+      ReportHandlerError(std::current_exception());
+      handled = false;
+    }
+  }
+  if (!handled) HandleGesture(eventInfo, handled);
+  if (handled || eventInfo.GestureID == 0) return;
+  if (TControl* parent = ParentControl()) parent->DeliverGesture(eventInfo);
 }
 
 }  // namespace ui

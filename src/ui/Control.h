@@ -11,6 +11,8 @@
 #include "scene/tree/SceneNode.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
+#include "ui/gestures/GestureEvent.h"
+#include "ui/gestures/TouchSettings.h"
 
 namespace ui {
 
@@ -101,8 +103,22 @@ class TControl : public scene::TSceneNode {
   bool IsVisualObject() const override { return true; }
   bool IsVisibleObject() const override { return FVisible; }
 
+  // Touch gestures. Touch().InteractiveGestures are the gestures this control takes.
+  TTouchSettings& Touch() { return FTouch; }
+  const TTouchSettings& Touch() const { return FTouch; }
+  // This control when it takes `gesture`, else the nearest parent control that does; null
+  // when none does.
+  TControl* FindGestureTarget(TInteractiveGesture gesture);
+  // Hands a gesture event to this control: OnGesture first (an error it raises is reported
+  // and the event counts as unhandled), then, while the event is unhandled, the control's own
+  // handling, then the parent control (only for events with a GestureID).
+  void DeliverGesture(const TGestureEventInfo& eventInfo);
+  TGestureEvent OnGesture;
+
  protected:
   virtual void Resized() {}
+  // The control's own handling of a gesture that OnGesture left unhandled; none by default.
+  virtual void HandleGesture(const TGestureEventInfo& /*eventInfo*/, bool& /*handled*/) {}
   void ChildAdded(scene::TSceneNode* child) override;
   void ObservedFreed(scene::TSceneNode* dying) override;
 
@@ -119,6 +135,7 @@ class TControl : public scene::TSceneNode {
   bool FPressed = false;
   bool FDoubleClick = false;
   TPopupMenu* FPopupMenu = nullptr;
+  TTouchSettings FTouch;
 };
 
 // Places the aligned child controls of `owner` within a client area of the given size.

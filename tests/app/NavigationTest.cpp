@@ -9,9 +9,11 @@
 
 #include "app/Unit1.h"
 #include "app/Unit2.h"
+#include "gestures/GestureFakes.h"
 #include "support/FakeWindowHost.h"
 #include "support/ManualAnimationPlatform.h"
 #include "ui/Shell.h"
+#include "ui/gestures/MultiTouchManager.h"
 
 namespace app {
 namespace {
@@ -169,6 +171,64 @@ TEST_F(Navigation, ALostReleaseEndsTheDragAtTheNextMoveWithoutAButton) {
   EXPECT_FALSE(Dragging);
   EXPECT_EQ(PivotY(), 0);
   EXPECT_EQ(PivotX(), 345);
+}
+
+// The main window's touch screen: the recognizer finds its targets through the window's
+// routing, as the platform window's does.
+struct TTouchScreen : ui::ITouchWindow {
+  TForm2& Form;
+  ui::testing::TManualTimers Timers;
+  ui::TMultiTouchManager Touches{*this, Timers};
+  explicit TTouchScreen(TForm2& form) : Form(form) {}
+  scene::TSceneNode* ObjectUnderTouch(ui::TPointF p) override {
+    return Form.Pointer().ObjectAtPoint(p);
+  }
+  scene::TSceneNode& WindowObject() override { return Form; }
+  float ScreenScale() const override { return 1; }
+  // Two fingers on empty space, `start` apart, moving apart by `step` per message.
+  void Pinch(float start, float step, int messages) {
+    const float cx = 200, cy = 150;
+    auto fingers = [&](float d) {
+      return std::vector<ui::TPointF>{{cx - d / 2, cy}, {cx + d / 2, cy}};
+    };
+    Touches.HandleTouches(std::vector<ui::TPointF>{{cx - start / 2, cy}}, ui::TTouchAction::Down);
+    Touches.HandleTouches(fingers(start), ui::TTouchAction::Down);
+    for (int i = 1; i <= messages; ++i)
+      Touches.HandleTouches(fingers(start + step * static_cast<float>(i)), ui::TTouchAction::Move);
+    const std::vector<ui::TPointF> last = fingers(start + step * static_cast<float>(messages));
+    Touches.HandleTouches(last, ui::TTouchAction::Up);
+    Touches.HandleTouches(std::vector<ui::TPointF>{last[0]}, ui::TTouchAction::Up);
+  }
+};
+
+TEST_F(Navigation, PinchZoomsOnlyOnJumpsOfMoreThanFourPixels) {
+  const struct {
+    float step;
+    int messages;
+    float cameraZ;
+  } cases[] = {{3, 10, -26}, {5, 6, -21}, {-5, 6, -31}, {-3, 10, -26}, {0, 5, -26}};
+  for (const auto& c : cases) {
+    form->Camera1->Position().SetZ(-26);
+    TTouchScreen screen(*form);
+    screen.Pinch(200, c.step, c.messages);
+    // The first event of a pinch only records the distance: one step fewer than messages.
+    EXPECT_EQ(CameraZ(), c.cameraZ) << c.step;
+  }
+}
+
+TEST_F(Navigation, GestureIdentifiersTheViewHandles) {
+  const struct {
+    int id;
+    bool handled;
+  } cases[] = {{259, true}, {265, true}, {1, true}, {2, true}, {260, true}, {261, false}};
+  for (const auto& c : cases) {
+    bool handled = false;
+    ui::TGestureEventInfo info;
+    info.GestureID = c.id;
+    info.Flags.Include(ui::TInteractiveGestureFlag::gfBegin);
+    form->Viewport3D1Gesture(*form->Viewport3D1, info, handled);
+    EXPECT_EQ(handled, c.handled) << c.id;
+  }
 }
 
 }  // namespace

@@ -2,12 +2,15 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QNativeGestureEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QScreen>
 #include <QStyleHints>
+#include <QTouchEvent>
 #include <QWheelEvent>
 #include <optional>
+#include <vector>
 
 #include "scene/gl/GLContext3D.h"
 
@@ -62,6 +65,49 @@ TFormWindow::TFormWindow(TFormBase& form)
                                  static_cast<float>(hints->mouseDoubleClickDistance()));
 }
 
+TMultiTouchManager& TFormWindow::Touches() {
+  if (!FTouches) FTouches = std::make_unique<TMultiTouchManager>(*this, FTimers);
+  return *FTouches;
+}
+
+scene::TSceneNode* TFormWindow::ObjectUnderTouch(TPointF point) {
+  return FForm ? FForm->Pointer().ObjectAtPoint(point) : nullptr;
+}
+
+void TFormWindow::touchEvent(QTouchEvent* event) {
+  // Accepted, so Qt makes no mouse events of the touches.
+  event->accept();
+  if (!FForm) return;
+  if (event->type() == QEvent::TouchCancel) {
+    Touches().HandleTouches({}, TTouchAction::Cancel);
+    return;
+  }
+  std::vector<TPointF> touches;
+  for (const QEventPoint& point : event->points())
+    touches.push_back(
+        {static_cast<float>(point.position().x()), static_cast<float>(point.position().y())});
+  // The message's action is that of its last touch.
+  TTouchAction action = TTouchAction::Move;
+  if (!event->points().empty()) {
+    const QEventPoint::State state = event->points().back().state();
+    if (state == QEventPoint::State::Pressed)
+      action = TTouchAction::Down;
+    else if (state == QEventPoint::State::Released)
+      action = TTouchAction::Up;
+  }
+  Touches().HandleTouches(touches, action);
+}
+
+bool TFormWindow::event(QEvent* event) {
+  if (event->type() == QEvent::NativeGesture && FForm) {
+    if (const auto gesture = FNativeZoom.Translate(*static_cast<QNativeGestureEvent*>(event)))
+      Touches().HandlePlatformGesture(*gesture);
+    event->accept();
+    return true;
+  }
+  return QOpenGLWindow::event(event);
+}
+
 void TFormWindow::mousePressEvent(QMouseEvent* event) {
   event->accept();
   if (const auto button = ButtonOf(event->button()); button && FForm)
@@ -106,6 +152,7 @@ TFormWindow::~TFormWindow() {
 void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
   const bool hasDevice = context() != nullptr;
   if (hasDevice) makeCurrent();
+  FTouches.reset();  // it watches the form's controls
   form->SetHost(nullptr);
   FForm = nullptr;
   form.reset();

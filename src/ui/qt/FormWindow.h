@@ -9,11 +9,18 @@
 #include <memory>
 
 #include "ui/Form.h"
+#include "ui/gestures/MultiTouchManager.h"
+#include "ui/gestures/TouchWindow.h"
 #include "ui/pointer/PointerInput.h"
+#include "ui/qt/NativeZoom.h"
+#include "ui/qt/QtOneShotTimer.h"
 
 namespace ui::qt {
 
-class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFactory {
+class TFormWindow : public QOpenGLWindow,
+                    public IWindowHost,
+                    public IContextFactory,
+                    public ITouchWindow {
   Q_OBJECT
 
  public:
@@ -45,6 +52,9 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
 
  protected:
   // Pointer input goes to the form through TPointerInput.
+  // Touches and the platform's own pinch go to the touch recognizer, made at the first touch.
+  void touchEvent(QTouchEvent* event) override;
+  bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -60,6 +70,15 @@ class TFormWindow : public QOpenGLWindow, public IWindowHost, public IContextFac
  private:
   TFormBase* FForm;
   std::unique_ptr<TPointerInput> FPointer;
+  TQtOneShotTimerSource FTimers;
+  std::unique_ptr<TMultiTouchManager> FTouches;
+  TNativeZoomTracker FNativeZoom;
+
+  TMultiTouchManager& Touches();
+  // ITouchWindow
+  scene::TSceneNode* ObjectUnderTouch(TPointF point) override;
+  scene::TSceneNode& WindowObject() override { return *FForm; }
+  float ScreenScale() const override { return Scale(); }
   bool FMadeContexts = false;  // this window's device holds the views' shared objects
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/ErrorMessage.h"
+#include "ui/ErrorReport.h"
 #include "ui/qt/FormWindow.h"
 
 namespace ui::qt {
@@ -24,9 +25,14 @@ void TQtShell::PrepareGraphics() {
   QSurfaceFormat::setDefaultFormat(format);
 }
 
-TQtShell::TQtShell(int& argc, char** argv) : QApplication(argc, argv) {}
+TQtShell::TQtShell(int& argc, char** argv) : QApplication(argc, argv) {
+  // Errors that the 2D layer reports and goes on after get the same message box.
+  SetErrorReporter([this](const std::string& text) { ReportError(QString::fromStdString(text)); });
+}
 
-TQtShell::~TQtShell() = default;
+TQtShell::~TQtShell() {
+  SetErrorReporter(nullptr);
+}
 
 bool TQtShell::notify(QObject* receiver, QEvent* event) {
   try {
