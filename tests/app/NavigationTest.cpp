@@ -12,6 +12,7 @@
 #include "gestures/GestureFakes.h"
 #include "support/FakeWindowHost.h"
 #include "support/ManualAnimationPlatform.h"
+#include "support/ViewPixel.h"
 #include "ui/Shell.h"
 #include "ui/gestures/MultiTouchManager.h"
 
@@ -65,13 +66,9 @@ struct Navigation : ::testing::Test {
   float CameraZ() const { return form->Camera1->Position().Z(); }
   // A point of the view over the moon Tethys (Sphere5) in the start view.
   ui::TPointF OnABody() const {
-    const scene::TPoint3D p = form->Sphere5->AbsolutePosition().ToPoint();
-    const scene::TMatrix3D m =
-        form->Camera1->CameraMatrix() *
-        scene::PerspectiveProjection(form->Camera1->AngleOfView(), 1332, 829);
-    const scene::TVector3D clip = scene::Transform({p.X, p.Y, p.Z, 1}, m);
-    return {std::nearbyint((clip.X / clip.W + 1) / 2 * 1332),
-            std::nearbyint((1 - clip.Y / clip.W) / 2 * 829)};
+    const scene::TPoint3D pixel = scene::testing::ViewPixel(
+        *form->Camera1, form->Sphere5->AbsolutePosition().ToPoint(), 1332, 829);
+    return {std::nearbyint(pixel.X), std::nearbyint(pixel.Y)};
   }
 };
 

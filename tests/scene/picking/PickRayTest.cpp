@@ -5,19 +5,10 @@
 #include "scene/objects/Camera.h"
 #include "scene/objects/Dummy.h"
 #include "scene/picking/PickRay.h"
-#include "scene/render/Context3D.h"
+#include "support/ViewPixel.h"
 
 namespace scene {
 namespace {
-
-// The pixel at which the render pass draws `p` in a view of `width` x `height` pixels.
-TPoint3D PixelOf(const TPoint3D& p, const TCamera& camera, int width, int height) {
-  const TMatrix3D m =
-      camera.CameraMatrix() * PerspectiveProjection(camera.AngleOfView(), width, height);
-  const TVector3D clip = Transform({p.X, p.Y, p.Z, 1}, m);
-  return {(clip.X / clip.W + 1) / 2 * static_cast<float>(width),
-          (1 - clip.Y / clip.W) / 2 * static_cast<float>(height), 0};
-}
 
 float DistanceToLine(const TPoint3D& p, const TPickRay& ray) {
   const TPoint3D v = p - ray.Origin;
@@ -46,7 +37,7 @@ TEST(ViewRay, PassesThroughWhatIsDrawnAtThePixel) {
                {800, 1200, {0.2f, 0.1f, 12}}};
   const TPoint3D eye = camera->AbsolutePosition().ToPoint();
   for (const auto& c : cases) {
-    const TPoint3D pixel = PixelOf(c.point, *camera, c.width, c.height);
+    const TPoint3D pixel = testing::ViewPixel(*camera, c.point, c.width, c.height);
     const TPickRay ray = ViewRay(*camera, pixel.X, pixel.Y, c.width, c.height);
     EXPECT_NEAR(Length(ray.Origin - eye), 0, 1e-4f);
     EXPECT_NEAR(Length(ray.Direction), 1, 1e-6f);

@@ -12,6 +12,7 @@
 #include "scene/objects/Sphere.h"
 #include "scene/render/Context3D.h"
 #include "support/FakeWindowHost.h"
+#include "support/ViewPixel.h"
 #include "ui/Form.h"
 #include "ui/PopupMenu.h"
 #include "ui/Viewport3D.h"
@@ -120,11 +121,8 @@ struct Routing : ::testing::Test {
 
   // The pixel at which the view draws a scene point (window units, whole numbers).
   TPointF PixelOf(const scene::TPoint3D& p) const {
-    const scene::TMatrix3D m =
-        camera->CameraMatrix() * scene::PerspectiveProjection(camera->AngleOfView(), 800, 600);
-    const scene::TVector3D clip = scene::Transform({p.X, p.Y, p.Z, 1}, m);
-    return {std::nearbyint((clip.X / clip.W + 1) / 2 * 800),
-            std::nearbyint((1 - clip.Y / clip.W) / 2 * 600)};
+    const scene::TPoint3D pixel = scene::testing::ViewPixel(*camera, p, 800, 600);
+    return {std::nearbyint(pixel.X), std::nearbyint(pixel.Y)};
   }
   std::string At(TPointF p) {
     scene::TSceneNode* found = form.Pointer().ObjectAtPoint(p);
