@@ -267,7 +267,8 @@ TEST_F(GLTest, TranslucentColourClearsPremultiplied) {
   TTargetFramebuffer target(16, 16);
   target.Clear(0, 0, 1, 1);  // a blue window
   viewport->PaintTo({target.Name(), 16, 16});
-  const std::uint8_t* p = target.Read().Pixel(8, 8);
+  const TTextureImage image = target.Read();
+  const std::uint8_t* p = image.Pixel(8, 8);
   EXPECT_NEAR(p[0], 128, 1);
   EXPECT_EQ(p[1], 0);
   EXPECT_NEAR(p[2], 127, 1);
