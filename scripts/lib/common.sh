@@ -6,17 +6,23 @@ ORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ORVANE_JOBS=$(nproc 2>/dev/null || echo 2)
 
 ORVANE_PACKAGES=(
-  # tool chain and test frameworks
-  cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  # tool chain, test frameworks, and git (the formatting check lists the files through it)
+  cmake g++ make pkg-config clang-format git libgtest-dev libbenchmark-dev
   # Qt 6 with OpenGL, the image plugins (TIFF) and the X11 platform plugin
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-image-formats-plugins
   # images, OpenGL and Mesa's software rasterizer
-  libgif-dev libpng-dev zlib1g-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  libpng-dev zlib1g-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # a virtual display, driving it and capturing it; a font for the 2D layer
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core
 )
 
 orvane_log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
+
+# Prints the reason and ends the script with a failure.
+orvane_fail() {
+  printf '\033[1;31mFAILED: %s\033[0m\n' "$*" >&2
+  exit 1
+}
 
 # Installs the packages that are not installed yet (apt-get, through sudo when not root).
 orvane_install_missing() {
