@@ -6,17 +6,26 @@ ORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ORVANE_JOBS=$(nproc 2>/dev/null || echo 2)
 
 ORVANE_PACKAGES=(
-  # tool chain and test frameworks
-  cmake g++ make pkg-config clang-format libgtest-dev libgmock-dev libbenchmark-dev
+  # tool chain, test frameworks, and git (the formatting check lists the files through it)
+  cmake g++ make pkg-config clang-format git libgtest-dev libbenchmark-dev
   # Qt 6 with OpenGL, the image plugins (TIFF) and the X11 platform plugin
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-image-formats-plugins
   # images, OpenGL and Mesa's software rasterizer
-  libgif-dev libpng-dev zlib1g-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  libpng-dev zlib1g-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # a virtual display, driving it and capturing it; a font for the 2D layer
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core
 )
 
-orvane_log() { printf '\033[1m==> %s\033[0m\n' "$*" >&2; }
+# A step's title, with the minutes and seconds since the script started.
+orvane_log() {
+  printf '\033[1m==> [%d:%02d] %s\033[0m\n' $((SECONDS / 60)) $((SECONDS % 60)) "$*" >&2
+}
+
+# Prints the reason and ends the script with a failure.
+orvane_fail() {
+  printf '\033[1;31mFAILED: %s\033[0m\n' "$*" >&2
+  exit 1
+}
 
 # Installs the packages that are not installed yet (apt-get, through sudo when not root).
 orvane_install_missing() {
@@ -33,20 +42,28 @@ orvane_install_missing() {
     "${missing[@]}"
 }
 
-# orvane_build DIR [cmake options...]: configures and builds everything into DIR.
+# CMake options every build of the calling script adds (scripts/test adds -DORVANE_WERROR=ON).
+# A build tree keeps them in its cache, so a later build of the same tree keeps them too.
+ORVANE_CMAKE_OPTIONS=()
+
+# orvane_build DIR [cmake options...] [-- TARGET...]: configures DIR and builds the targets
+# named after "--" (everything without them). The build's progress goes to stderr.
 orvane_build() {
-  local dir=$1
+  local dir=$1 options=() targets=()
   shift
-  cmake -S "$ORVANE_ROOT" -B "$dir" "$@" >/dev/null
-  cmake --build "$dir" -j "$ORVANE_JOBS"
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do
+    options+=("$1")
+    shift
+  done
+  [ $# -gt 0 ] && shift
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake -S "$ORVANE_ROOT" -B "$dir" "${options[@]}" "${ORVANE_CMAKE_OPTIONS[@]}" >/dev/null
+  cmake --build "$dir" -j "$ORVANE_JOBS" "${targets[@]}" >&2
 }
 
 # The release build used by run, test and bench; orvane_build_release [TARGET...] builds only
 # the targets named (everything without one).
 ORVANE_RELEASE_DIR="$ORVANE_ROOT/build/release"
 orvane_build_release() {
-  cmake -S "$ORVANE_ROOT" -B "$ORVANE_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  local targets=()
-  [ $# -gt 0 ] && targets=(--target "$@")
-  cmake --build "$ORVANE_RELEASE_DIR" -j "$ORVANE_JOBS" "${targets[@]}"
+  orvane_build "$ORVANE_RELEASE_DIR" -DCMAKE_BUILD_TYPE=Release -- "$@"
 }

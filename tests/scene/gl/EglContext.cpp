@@ -3,6 +3,8 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 
+#include <cstdio>
+
 namespace scene::gl::testing {
 
 namespace {
@@ -12,6 +14,13 @@ struct TEgl {
   EGLContext Context = EGL_NO_CONTEXT;
   std::string Error;
 };
+
+// The reason with EGL's last error code, which tells a missing driver from a refused context.
+std::string WithEglError(const char* reason) {
+  char code[32];
+  std::snprintf(code, sizeof code, " (EGL error 0x%04x)", static_cast<unsigned>(eglGetError()));
+  return reason + std::string(code);
+}
 
 TEgl Create() {
   TEgl egl;
@@ -24,7 +33,7 @@ TEgl Create() {
   egl.Display = getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
   EGLint major = 0, minor = 0;
   if (egl.Display == EGL_NO_DISPLAY || !eglInitialize(egl.Display, &major, &minor)) {
-    egl.Error = "no surfaceless EGL display";
+    egl.Error = WithEglError("no surfaceless EGL display");
     return egl;
   }
   eglBindAPI(EGL_OPENGL_API);
@@ -36,7 +45,7 @@ TEgl Create() {
                                EGL_CONTEXT_OPENGL_CORE_PROFILE_BIT,
                                EGL_NONE};
   egl.Context = eglCreateContext(egl.Display, EGL_NO_CONFIG_KHR, EGL_NO_CONTEXT, attributes);
-  if (egl.Context == EGL_NO_CONTEXT) egl.Error = "no GL 3.3 core context";
+  if (egl.Context == EGL_NO_CONTEXT) egl.Error = WithEglError("no GL 3.3 core context");
   return egl;
 }
 

@@ -10,4 +10,9 @@ namespace scene::gl::testing {
 // machine has no such context.
 bool MakeGLContextCurrent(std::string* error = nullptr);
 
+// What to install when MakeGLContextCurrent fails, for the failure message.
+inline constexpr const char* MissingGLContextHint =
+    "install Mesa's EGL and its software rasterizer llvmpipe (Debian: libegl-mesa0, "
+    "libgl1-mesa-dri)";
+
 }  // namespace scene::gl::testing
