@@ -86,7 +86,7 @@ class TFormBase : public scene::TSceneNode {
   // Builds the window's stored objects with their stored properties (runs while loading).
   virtual void BuildStoredTree() {}
   // Runs the creation handler once the stored tree has finished loading.
-  void DoCreate() {
+  void RunCreateHandler() {
     if (OnCreate) OnCreate(*this);
   }
 

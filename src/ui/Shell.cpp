@@ -13,7 +13,7 @@ void TShell::Run() {
     form->BeginLoading();
     form->BuildStoredTree();
     form->EndLoading();
-    form->DoCreate();
+    form->RunCreateHandler();
     FPlatform.CreateWindowFor(*form);
   }
   if (FForms.empty() || FTerminated) return;

@@ -31,7 +31,7 @@ int TAniThread::IntervalForFrameRate(int rate) {
 }
 
 TAniThread::TAniThread(IAnimationPlatform& platform)
-    : FPlatform(platform), FTimer(platform.CreateTimer([this] { DoSyncTimer(); })) {
+    : FPlatform(platform), FTimer(platform.CreateTimer([this] { AdvanceAll(); })) {
   FTimer->SetInterval(IntervalForFrameRate(FFrameRate));
   FTimer->SetEnabled(false);
 }
@@ -60,7 +60,7 @@ void TAniThread::RemoveAnimation(TAnimation* animation) {
   UpdateTimer();
 }
 
-void TAniThread::DoSyncTimer() {
+void TAniThread::AdvanceAll() {
   // The interval follows the frame-rate setting at every tick.
   FTimer->SetInterval(IntervalForFrameRate(FFrameRate));
   const double now = FPlatform.Now();

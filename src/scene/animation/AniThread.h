@@ -1,6 +1,6 @@
 // The clock all animations share: one per program, created when first needed (FreeClock drops
 // it when the platform changes). The name notwithstanding, it runs no thread: a periodic timer
-// of the user-interface thread calls DoSyncTimer, so ticks never overlap handlers.
+// of the user-interface thread calls AdvanceAll, so ticks never overlap handlers.
 //
 // Each tick reads the platform's monotonic time (seconds) and advances every running animation
 // by the time since the previous tick: speed does not depend on how regularly ticks come, a
@@ -10,7 +10,7 @@
 //
 // Handlers may start, stop or free animations during a tick. An animation appended during a
 // tick waits for the next one; one restarted while listed is advanced in that tick unless the
-// walk has already passed it (see DoSyncTimer).
+// walk has already passed it (see AdvanceAll).
 #pragma once
 
 #include <memory>
@@ -50,7 +50,7 @@ class TAniThread {
 
   // One timer event. Errors thrown by an animation propagate to the caller (the platform's
   // timer dispatch reports them); the clock stays consistent and the timer keeps running.
-  void DoSyncTimer();
+  void AdvanceAll();
 
   const std::vector<TAnimation*>& AniList() const { return FAniList; }
   double Time() const { return FTime; }            // seconds, the previous tick
