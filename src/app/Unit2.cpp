@@ -61,26 +61,23 @@ void TForm2::ConnectNavigation() {
   Viewport3D1->Touch().SetInteractiveGestures(
       {ui::TInteractiveGesture::Zoom, ui::TInteractiveGesture::DoubleTap});
   Viewport3D1->OnGesture = std::bind(&TForm2::Viewport3D1Gesture, this, _1, _2, _3);
-  // The bodies pass their presses, moves and releases on to the drag; the rings count as the
-  // planet.
+  // The bodies (the planet, its rings and the moons) pass their presses, moves and releases on
+  // to the drag.
   const std::array<scene::TControl3D*, 9> bodies = {Sphere1, Disk1,   Sphere3, Sphere4, Sphere5,
                                                     Sphere6, Sphere7, Sphere8, Sphere9};
-  const std::array<int, 9> indices = {1, 1, 2, 3, 4, 5, 6, 7, 8};
-  for (size_t i = 0; i < bodies.size(); ++i) {
-    scene::TControl3D& body = *bodies[i];
-    const int index = indices[i];
-    body.OnMouseDown = [this, index](scene::TSceneNode& sender, scene::TMouseButton button,
-                                     scene::TShiftState shift, float x, float y,
-                                     const scene::TVector3D&, const scene::TVector3D&) {
-      BodyMouseDown(index, sender, button, shift, x, y);
+  for (scene::TControl3D* body : bodies) {
+    body->OnMouseDown = [this](scene::TSceneNode& sender, scene::TMouseButton button,
+                               scene::TShiftState shift, float x, float y, const scene::TVector3D&,
+                               const scene::TVector3D&) {
+      BodyMouseDown(sender, button, shift, x, y);
     };
-    body.OnMouseMove = [this](scene::TSceneNode& sender, scene::TShiftState shift, float x, float y,
-                              const scene::TVector3D&, const scene::TVector3D&) {
+    body->OnMouseMove = [this](scene::TSceneNode& sender, scene::TShiftState shift, float x,
+                               float y, const scene::TVector3D&, const scene::TVector3D&) {
       Viewport3D1MouseMove(sender, shift, x, y);
     };
-    body.OnMouseUp = [this](scene::TSceneNode& sender, scene::TMouseButton button,
-                            scene::TShiftState shift, float x, float y, const scene::TVector3D&,
-                            const scene::TVector3D&) {
+    body->OnMouseUp = [this](scene::TSceneNode& sender, scene::TMouseButton button,
+                             scene::TShiftState shift, float x, float y, const scene::TVector3D&,
+                             const scene::TVector3D&) {
       Viewport3D1MouseUp(sender, button, shift, x, y);
     };
   }
@@ -156,14 +153,12 @@ void TForm2::DoZoom(bool aIn) {
   if (-80 < z && z < -5) Camera1->Position().SetZ(z);
 }
 
-void TForm2::BodyMouseDown(int /*index*/, scene::TSceneNode& sender, scene::TMouseButton button,
+void TForm2::BodyMouseDown(scene::TSceneNode& sender, scene::TMouseButton button,
                            scene::TShiftState shift, float x, float y) {
   if (button == scene::mbRight) {
-    // The menu at the pointer's screen point; the platform adapter asked already and the
-    // body declined, so the request goes to the window's menu here.
-    const ui::TPointF screen = ClientToScreen({x, y});
-    PopupMenu1->SetPopupComponent(&sender);
-    PopupMenu1->Popup(ui::RoundHalfEven(screen.X), ui::RoundHalfEven(screen.Y));
+    // The platform adapter asked the body for a menu first and it had none: the window's menu
+    // opens at the pointer instead.
+    PopupMenu1->PopupFor(sender, ClientToScreen({x, y}));
     return;
   }
   Viewport3D1MouseDown(sender, button, shift, x, y);

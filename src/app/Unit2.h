@@ -48,9 +48,9 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
                           bool& handled);
   // One zoom step: towards the planet when `aIn`.
   void DoZoom(bool aIn);
-  // A press on a body (1 the planet and its rings, 2 to 8 the moons) starts a drag as on empty
-  // space; a right press asks for the context menu at the pointer instead.
-  void BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseButton button,
+  // A press on a body (the planet, its rings or a moon) starts a drag as on empty space; a
+  // right press asks for the context menu at the pointer instead.
+  void BodyMouseDown(scene::TSceneNode& sender, scene::TMouseButton button,
                      scene::TShiftState shift, float x, float y);
 
   const TSceneTextures* Textures() const { return FTextures.get(); }

@@ -1,5 +1,7 @@
 #include "ui/PopupMenu.h"
 
+#include "ui/Viewport3D.h"
+
 namespace ui {
 
 void TPopupMenu::SetPopupComponent(scene::TSceneNode* component) {
@@ -12,6 +14,11 @@ void TPopupMenu::SetPopupComponent(scene::TSceneNode* component) {
 void TPopupMenu::Popup(int x, int y) {
   FPopupPoint = {static_cast<float>(x), static_cast<float>(y)};
   if (OnPopup) OnPopup(*this, x, y);
+}
+
+void TPopupMenu::PopupFor(scene::TSceneNode& component, TPointF screenPoint) {
+  SetPopupComponent(&component);
+  Popup(RoundHalfEven(screenPoint.X), RoundHalfEven(screenPoint.Y));
 }
 
 void TPopupMenu::ObservedFreed(scene::TSceneNode* dying) {

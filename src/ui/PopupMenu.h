@@ -22,6 +22,8 @@ class TPopupMenu : public scene::TSceneNode {
   TPointF PopupPoint() const { return FPopupPoint; }
 
   void Popup(int x, int y);
+  // Opens the menu for `component` at a screen point, rounded to whole pixels (halves to even).
+  void PopupFor(scene::TSceneNode& component, TPointF screenPoint);
   std::function<void(TPopupMenu& menu, int x, int y)> OnPopup;
 
  protected:

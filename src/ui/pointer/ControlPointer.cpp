@@ -76,8 +76,7 @@ void TControl::ReleaseClick(float x, float y) {
 
 bool TControl::RequestContextMenu(TPointF screenPoint) {
   if (!FPopupMenu) return false;
-  FPopupMenu->SetPopupComponent(this);
-  FPopupMenu->Popup(RoundHalfEven(screenPoint.X), RoundHalfEven(screenPoint.Y));
+  FPopupMenu->PopupFor(*this, screenPoint);
   return true;
 }
 

@@ -36,14 +36,16 @@ bool IsPointerTarget(const TSceneNode* node) {
   return dynamic_cast<const TControl*>(node) || dynamic_cast<const TControl3D*>(node);
 }
 
-void Leave(TSceneNode* target) {
-  if (auto* c = dynamic_cast<TControl*>(target)) c->SetMouseOver(false);
-  if (auto* o = dynamic_cast<TControl3D*>(target)) o->SetMouseOver(false);
+void SetMouseOver(TSceneNode* target, bool over) {
+  if (auto* c = dynamic_cast<TControl*>(target)) c->SetMouseOver(over);
+  if (auto* o = dynamic_cast<TControl3D*>(target)) o->SetMouseOver(over);
 }
 
-void Enter(TSceneNode* target) {
-  if (auto* c = dynamic_cast<TControl*>(target)) c->SetMouseOver(true);
-  if (auto* o = dynamic_cast<TControl3D*>(target)) o->SetMouseOver(true);
+void DeliverWheel(TSceneNode* target, scene::TShiftState shift, int wheelDelta, bool& handled) {
+  if (auto* control = dynamic_cast<TControl*>(target))
+    control->MouseWheel(shift, wheelDelta, handled);
+  else if (auto* object = dynamic_cast<TControl3D*>(target))
+    object->MouseWheel(shift, wheelDelta, handled);
 }
 
 }  // namespace
@@ -109,20 +111,13 @@ void TPointerRouting::MouseUp(scene::TMouseButton button, scene::TShiftState shi
 
 void TPointerRouting::MouseWheel(scene::TShiftState shift, int wheelDelta, bool& handled) {
   if (FCaptured) {
-    if (auto* control = dynamic_cast<TControl*>(FCaptured))
-      control->MouseWheel(shift, wheelDelta, handled);
-    else if (auto* object = dynamic_cast<TControl3D*>(FCaptured))
-      object->MouseWheel(shift, wheelDelta, handled);
+    DeliverWheel(FCaptured, shift, wheelDelta, handled);
     return;
   }
   // From the target under the pointer up through its parents, while they take the pointer.
   for (TSceneNode* target = ObjectAtPoint(FMousePos); !handled && IsPointerTarget(target);
-       target = target->Parent()) {
-    if (auto* control = dynamic_cast<TControl*>(target))
-      control->MouseWheel(shift, wheelDelta, handled);
-    else if (auto* object = dynamic_cast<TControl3D*>(target))
-      object->MouseWheel(shift, wheelDelta, handled);
-  }
+       target = target->Parent())
+    DeliverWheel(target, shift, wheelDelta, handled);
 }
 
 bool TPointerRouting::ContextMenuRequest(TPointF client, TPointF screen) {
@@ -145,8 +140,8 @@ void TPointerRouting::SetHovered(TSceneNode* target) {
   if (target == FHovered) return;
   TSceneNode* old = FHovered;
   Observe(FHovered, target);
-  Leave(old);
-  Enter(target);
+  SetMouseOver(old, false);
+  SetMouseOver(target, true);
 }
 
 void TPointerRouting::Observe(TSceneNode*& slot, TSceneNode* target) {
