@@ -83,6 +83,14 @@ TWindowRect TControl::AbsoluteRect() const {
   return {x, y, x + FWidth, y + FHeight};
 }
 
+void TControl::PaintTree(IPainter& painter) {
+  if (!FVisible) return;
+  PrepareToPaint();
+  Paint(painter);
+  for (scene::TSceneNode* child : Children())
+    if (auto* c = dynamic_cast<TControl*>(child)) c->PaintTree(painter);
+}
+
 void TControl::Repaint() {
   if (!FVisible || IsDestroying()) return;
   if (TFormBase* form = Form()) form->Invalidate(AbsoluteRect());

@@ -13,6 +13,8 @@
 #include "ui/PointF.h"
 #include "ui/gestures/GestureEvent.h"
 #include "ui/gestures/TouchSettings.h"
+#include "ui/Keys.h"
+#include "ui/paint/Painter.h"
 
 namespace ui {
 
@@ -68,6 +70,15 @@ class TControl : public scene::TSceneNode {
   // before the 2D layer is painted; only 3D views do.
   virtual void PaintTo(const TPaintTarget3D& /*target*/) {}
 
+  // Paints the control (when visible) and then its child controls in order, each with its
+  // absolute opacity; no group is composited.
+  void PaintTree(IPainter& painter);
+
+  // Whether a press gives this control the keyboard focus.
+  virtual bool CanFocus() const { return false; }
+  // A key for the focused control: a control that consumes it sets `key` and `keyChar` to 0.
+  virtual void KeyDown(TKeyCode& /*key*/, char32_t& /*keyChar*/, TShiftState /*shift*/) {}
+
   // Pointer input (see pointer/PointerRouting.h). Points are client coordinates of the window
   // unless named local. ObjectAtPoint answers the topmost visible, enabled control under the
   // point that takes the pointer (HitTest), this one included, edges inside; none when the
@@ -116,6 +127,10 @@ class TControl : public scene::TSceneNode {
   TGestureEvent OnGesture;
 
  protected:
+  // Draws the control's own content (below its children); nothing by default.
+  virtual void Paint(IPainter& /*painter*/) {}
+  // Runs before the control is painted (a styled control applies its style here).
+  virtual void PrepareToPaint() {}
   virtual void Resized() {}
   // The control's own handling of a gesture that OnGesture left unhandled; none by default.
   virtual void HandleGesture(const TGestureEventInfo& /*eventInfo*/, bool& /*handled*/) {}

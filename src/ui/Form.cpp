@@ -39,6 +39,19 @@ void TFormBase::Paint3D(const TPaintTarget3D& target) {
   Paint3DIn(*this, target);
 }
 
+void TFormBase::Paint2D(IPainter& painter) {
+  for (scene::TSceneNode* child : Children())
+    if (auto* c = dynamic_cast<TControl*>(child)) c->PaintTree(painter);
+}
+
+void TFormBase::KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift) {
+  if (auto* focused = dynamic_cast<TControl*>(FPointer.Focused())) {
+    focused->KeyDown(key, keyChar, shift);
+    if (key == 0 && keyChar == 0) return;
+  }
+  if (OnKeyDown) OnKeyDown(*this, key, keyChar, shift);
+}
+
 void TFormBase::ClientResized(float width, float height) {
   FAreaWidth = width;
   FAreaHeight = height;

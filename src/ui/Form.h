@@ -12,6 +12,8 @@
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/WindowHost.h"
+#include "ui/Keys.h"
+#include "ui/paint/Painter.h"
 #include "ui/pointer/PointerRouting.h"
 
 namespace ui {
@@ -82,6 +84,15 @@ class TFormBase : public scene::TSceneNode {
   virtual void PrepareToPaint() {}
   // Draws every visible 3D view of the window into its framebuffer, in tree order.
   void Paint3D(const TPaintTarget3D& target);
+  // Paints the 2D layer over what Paint3D drew: the controls in tree order, each before its
+  // own children. The 3D views are the window's first children, so nothing of the 2D layer
+  // lies below a 3D image.
+  void Paint2D(IPainter& painter);
+
+  // A key pressed while the window is active. The focused control has it first; when that
+  // control does not consume it (it leaves `key` and `keyChar` as they were), OnKeyDown runs.
+  // keyChar is the character the key types (0 for none).
+  void KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift);
 
   // Builds the window's stored objects with their stored properties (runs while loading).
   virtual void BuildStoredTree() {}
@@ -91,6 +102,9 @@ class TFormBase : public scene::TSceneNode {
   }
 
   std::function<void(scene::TSceneNode&sender)> OnCreate, OnResize;
+  std::function<void(scene::TSceneNode& sender, TKeyCode& key, char32_t& keyChar,
+                     scene::TShiftState shift)>
+      OnKeyDown;
 
  private:
   std::string FCaption;

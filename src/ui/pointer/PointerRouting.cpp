@@ -133,6 +133,10 @@ void TPointerRouting::Capture(TSceneNode* target) {
 }
 
 void TPointerRouting::SetFocus(TSceneNode* target) {
+  // Only controls that take the keyboard focus do (a button); a press elsewhere (the 3D view,
+  // a body, the panel) leaves the focus where it was.
+  auto* control = dynamic_cast<TControl*>(target);
+  if (!control || !control->CanFocus() || target == FFocused) return;
   Observe(FFocused, target);
 }
 

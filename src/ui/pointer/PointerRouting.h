@@ -46,6 +46,7 @@ class TPointerRouting : public scene::TSceneNode {
   void ReleaseCapture() { Capture(nullptr); }
   // The window lost the pointer (deactivated, hidden): whatever held it lets go.
   void PointerLost() { ReleaseCapture(); }
+  // Makes `target` the focused control when it can take the focus; otherwise nothing changes.
   void SetFocus(scene::TSceneNode* target);
 
   TPointF MousePos() const { return FMousePos; }

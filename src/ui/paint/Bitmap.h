@@ -1,0 +1,41 @@
+// A picture the 2D layer draws: premultiplied RGBA pixels and the scale they were made for.
+//
+// Bitmaps are shared and never change once made, so a painter may keep what it derived from
+// one (an uploaded texture) under its Id, which no other bitmap of the process ever has.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+#include "scene/render/TextureImage.h"
+
+namespace ui {
+
+class TBitmap {
+ public:
+  // `scale` is pixels per window unit the picture was drawn for (1, 1.5, 2).
+  explicit TBitmap(scene::TTextureImage image, float scale = 1)
+      : FImage(std::move(image)), FScale(scale), FId(NextId()) {}
+
+  const scene::TTextureImage& Image() const { return FImage; }
+  int Width() const { return FImage.Width; }
+  int Height() const { return FImage.Height; }
+  float Scale() const { return FScale; }
+  std::uint64_t Id() const { return FId; }
+
+ private:
+  static std::uint64_t NextId() {
+    static std::atomic<std::uint64_t> next{1};
+    return next++;
+  }
+
+  scene::TTextureImage FImage;
+  float FScale;
+  std::uint64_t FId;
+};
+
+using TBitmapPtr = std::shared_ptr<const TBitmap>;
+
+}  // namespace ui
