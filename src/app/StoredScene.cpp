@@ -122,12 +122,14 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
                               "LightMaterialSource3", "LightMaterialSource4",
                               "LightMaterialSource5", "LightMaterialSource6",
                               "LightMaterialSource7", "LightMaterialSource8"};
+  if (extras.AddBeforeMaterials) extras.AddBeforeMaterials();
   for (int i = 0; i < 8; ++i) {
     auto* source = Create<scene::TLightMaterialSource>(lightNames[i], materialOwner);
     source->SetDiffuse(BodyDiffuse);
     source->SetAmbient(BodyAmbient);
     source->SetSpecular(scene::claNull);
     *lights[i] = source;
+    if (i == 0 && extras.AddAfterFirstMaterial) extras.AddAfterFirstMaterial();
   }
   s.TextureMaterialSource1 =
       Create<scene::TTextureMaterialSource>("TextureMaterialSource1", materialOwner);

@@ -64,6 +64,10 @@ struct TStoredSceneExtras {
   // The body's spin or orbit animation, its first child: FloatAnimation1 for Sphere1 (before
   // Disk1), FloatAnimation2 to FloatAnimation8 for Sphere3 to Sphere9.
   std::function<void(scene::TSphere& body, int animationNumber)> AddBodyAnimation;
+  // The window's objects stored between the viewport and the first material source (the
+  // side panel, the style book, the context menu), and those stored right after it (the
+  // information texts).
+  std::function<void()> AddBeforeMaterials, AddAfterFirstMaterial;
 };
 
 // Builds the scene under `viewport` (and sets the viewport's stored properties: Camera,

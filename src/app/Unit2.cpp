@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include "app/BodyCatalogue.h"
+#include "app/StoredStyleBook.h"
 #include "scene/animation/Interpolation.h"
 
 namespace app {
@@ -13,6 +15,18 @@ TForm2* Form2 = nullptr;
 bool Dragging = false;
 int LastZoomDistance = 0;
 std::string PictureFolder;
+std::array<std::string, 15> BodyInfo;
+
+const std::array<TFlyToRow, 8> FlyToRows = {{
+    {1, "Button11", -11, 0, 24},
+    {2, "Button4", -14, 2, 64},
+    {3, "Button8", -16, 1, 104},
+    {4, "Button1", -18, 7, 144},
+    {5, "Button2", -20, 6, 184},
+    {6, "Button3", -26, 5, 224},
+    {7, "Button5", -30, 4, 264},
+    {8, "Button6", -30, 3, 304},
+}};
 
 namespace {
 // Seconds per turn of the planet and of each moon's orbit, Mimas to Iapetus.
@@ -35,6 +49,10 @@ void TForm2::BuildStoredTree() {
   SetFullScreen(true);
   OnCreate = [this](scene::TSceneNode& sender) { FormCreate(sender); };
 
+  OnResize = [this](scene::TSceneNode& sender) { FormResize(sender); };
+  OnKeyDown = [this](scene::TSceneNode& sender, ui::TKeyCode& key, char32_t& keyChar,
+                     scene::TShiftState shift) { FormKeyDown(sender, key, keyChar, shift); };
+
   auto* viewport = new ui::TViewport3D;
   viewport->SetName("Viewport3D1");
   AddChild(viewport);
@@ -43,13 +61,87 @@ void TForm2::BuildStoredTree() {
     FloatAnimations[number - 1] =
         AddBodyAnimation(body, number, BodyAnimationDurations[number - 1]);
   };
+  extras.AddLabel = [this](ui::TViewport3D& view) { BuildOverlay(view); };
+  extras.AddBeforeMaterials = [this] {
+    BuildPanel();
+    StyleBook1 = new ui::TStyleBook;
+    StyleBook1->SetName("StyleBook1");
+    AddStoredStyles(*StyleBook1);
+    AddChild(StyleBook1);
+    SetStyleBook(StyleBook1);
+    PopupMenu1 = new ui::TPopupMenu;
+    PopupMenu1->SetName("PopupMenu1");
+    AddChild(PopupMenu1);
+  };
+  extras.AddAfterFirstMaterial = [this] { BuildTexts(); };
   static_cast<TStoredScene&>(*this) = BuildStoredScene(*viewport, *this, extras);
 
-  PopupMenu1 = new ui::TPopupMenu;
-  PopupMenu1->SetName("PopupMenu1");
-  AddChild(PopupMenu1);
   viewport->SetPopupMenu(PopupMenu1);
+  Text1->SetPopupMenu(PopupMenu1);
+  Text2->SetPopupMenu(PopupMenu1);
   ConnectNavigation();
+}
+
+void TForm2::BuildOverlay(ui::TViewport3D& viewport) {
+  Label1 = new ui::TLabel;
+  Label1->SetName("Label1");
+  viewport.AddChild(Label1);
+  Label1->SetSize(Label1->Width(), 40);
+  Label1->SetAlign(ui::TControlAlign::Top);
+  ui::TTextSettings settings = Label1->TextSettings();
+  settings.Font.Size = 22;
+  settings.FontColor = 0xFFBABABA;
+  settings.HorzAlign = ui::TTextAlign::Center;
+  Label1->SetTextSettings(settings);
+  Label1->SetStyledSettings(ui::ssFamily);
+}
+
+void TForm2::BuildPanel() {
+  Panel1 = new ui::TPanel;
+  Panel1->SetName("Panel1");
+  AddChild(Panel1);
+  Panel1->SetBounds(40, 40, 145, 353);
+  Panel1->SetOpacity(0.8f);
+  Panel1->SetStyleLookup("Panel1Style1");
+  ui::TButton** buttons[] = {&Button11, &Button4, &Button8, &Button1,
+                             &Button2,  &Button3, &Button5, &Button6};
+  for (size_t i = 0; i < FlyToRows.size(); ++i) {
+    const TFlyToRow& row = FlyToRows[i];
+    auto* button = new ui::TButton;
+    button->SetName(row.Button);
+    Panel1->AddChild(button);
+    button->SetBounds(32, row.Y, 80, 26);
+    button->SetText(std::string(BodyName(row.Index)));
+    ui::TTextSettings settings = button->TextSettings();
+    settings.Font.Size = 14;
+    button->SetTextSettings(settings);
+    button->SetStyledSettings(ui::ssFamily | ui::ssStyle | ui::ssFontColor);
+    const int index = row.Index;
+    button->OnClick = [this, index](scene::TSceneNode&) { FlyTo(index); };
+    *buttons[i] = button;
+  }
+}
+
+void TForm2::BuildTexts() {
+  ui::TText** texts[] = {&Text1, &Text2};
+  const char* names[] = {"Text1", "Text2"};
+  const ui::TPointF positions[] = {{536, 9}, {328, 17}};
+  for (int i = 0; i < 2; ++i) {
+    auto* text = new ui::TText;
+    text->SetName(names[i]);
+    AddChild(text);
+    text->SetBounds(positions[i].X, positions[i].Y, 200, 300);
+    ui::TTextSettings settings = text->TextSettings();
+    settings.Font.Family = "Default";
+    settings.Font.Size = 18;
+    settings.FontColor = ui::claWhite;
+    settings.HorzAlign = i == 0 ? ui::TTextAlign::Trailing : ui::TTextAlign::Leading;
+    settings.VertAlign = ui::TTextAlign::Leading;
+    settings.Trimming = ui::TTextTrimming::Character;
+    text->SetTextSettings(settings);
+    text->SetHitTest(false);
+    *texts[i] = text;
+  }
 }
 
 void TForm2::ConnectNavigation() {
@@ -63,14 +155,32 @@ void TForm2::ConnectNavigation() {
   Viewport3D1->OnGesture = std::bind(&TForm2::Viewport3D1Gesture, this, _1, _2, _3);
   // The bodies (the planet, its rings and the moons) pass their presses, moves and releases on
   // to the drag.
-  const std::array<scene::TControl3D*, 9> bodies = {Sphere1, Disk1,   Sphere3, Sphere4, Sphere5,
-                                                    Sphere6, Sphere7, Sphere8, Sphere9};
-  for (scene::TControl3D* body : bodies) {
-    body->OnMouseDown = [this](scene::TSceneNode& sender, scene::TMouseButton button,
-                               scene::TShiftState shift, float x, float y, const scene::TVector3D&,
-                               const scene::TVector3D&) {
-      BodyMouseDown(sender, button, shift, x, y);
+  Viewport3D1->OnDblClick = [this](scene::TSceneNode& sender) { Viewport3D1DblClick(sender); };
+  // The information texts name the view's handlers too, but they never take the pointer.
+  for (ui::TText* text : {Text1, Text2}) {
+    text->OnMouseDown = Viewport3D1->OnMouseDown;
+    text->OnMouseMove = Viewport3D1->OnMouseMove;
+    text->OnMouseUp = Viewport3D1->OnMouseUp;
+    text->OnMouseWheel = Viewport3D1->OnMouseWheel;
+    text->OnDblClick = Viewport3D1->OnDblClick;
+  }
+  // Each body with the index it selects: the rings select the planet.
+  const std::array<std::pair<scene::TControl3D*, int>, 9> bodies = {{{Sphere1, 1},
+                                                                     {Disk1, 1},
+                                                                     {Sphere3, 2},
+                                                                     {Sphere4, 3},
+                                                                     {Sphere5, 4},
+                                                                     {Sphere6, 5},
+                                                                     {Sphere7, 6},
+                                                                     {Sphere8, 7},
+                                                                     {Sphere9, 8}}};
+  for (auto [body, index] : bodies) {
+    body->OnMouseDown = [this, index](scene::TSceneNode& sender, scene::TMouseButton button,
+                                      scene::TShiftState shift, float x, float y,
+                                      const scene::TVector3D&, const scene::TVector3D&) {
+      BodyMouseDown(index, sender, button, shift, x, y);
     };
+    body->OnDblClick = [this](scene::TSceneNode& sender) { Viewport3D1DblClick(sender); };
     body->OnMouseMove = [this](scene::TSceneNode& sender, scene::TShiftState shift, float x,
                                float y, const scene::TVector3D&, const scene::TVector3D&) {
       Viewport3D1MouseMove(sender, shift, x, y);
@@ -138,6 +248,9 @@ void TForm2::Viewport3D1Gesture(scene::TSceneNode&, const ui::TGestureEventInfo&
       break;
     }
     case 265:  // double tap
+      Panel1->SetVisible(!Panel1->Visible());
+      handled = true;
+      break;
     case 1:
     case 2:
     case 260:
@@ -153,7 +266,7 @@ void TForm2::DoZoom(bool aIn) {
   if (-80 < z && z < -5) Camera1->Position().SetZ(z);
 }
 
-void TForm2::BodyMouseDown(scene::TSceneNode& sender, scene::TMouseButton button,
+void TForm2::BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseButton button,
                            scene::TShiftState shift, float x, float y) {
   if (button == scene::mbRight) {
     // The platform adapter asked the body for a menu first and it had none: the window's menu
@@ -161,7 +274,43 @@ void TForm2::BodyMouseDown(scene::TSceneNode& sender, scene::TMouseButton button
     PopupMenu1->PopupFor(sender, ClientToScreen({x, y}));
     return;
   }
+  SelectBody(index);
   Viewport3D1MouseDown(sender, button, shift, x, y);
+}
+
+void TForm2::SelectBody(int index) {
+  for (int i = 1; i <= BodyCount; ++i)
+    if (i == index) Label1->SetText(std::string(BodyName(i)));
+  if (index >= 0 && index < static_cast<int>(BodyInfo.size()))
+    Text2->SetText(BodyInfo[static_cast<size_t>(index)]);
+}
+
+void TForm2::FormResize(scene::TSceneNode&) {
+  const float middle = Viewport3D1->Width() / 2;
+  Text1->SetPosition({Text1->Position().X, 40});
+  Text1->SetPosition({middle - 200 - 7, 40});
+  Text2->SetPosition({Text2->Position().X, 40});
+  Text2->SetPosition({middle + 7, 40});
+}
+
+void TForm2::FormKeyDown(scene::TSceneNode&, ui::TKeyCode&, char32_t& keyChar, scene::TShiftState) {
+  if (keyChar == U' ') Panel1->SetVisible(!Panel1->Visible());
+}
+
+void TForm2::Viewport3D1DblClick(scene::TSceneNode&) {
+  Panel1->SetVisible(!Panel1->Visible());
+}
+
+void TForm2::FlyTo(int index) {
+  SelectBody(index);
+  const TFlyToRow& row = FlyToRows[static_cast<size_t>(index - 1)];
+  Camera1->Position().SetZ(row.CameraZ);
+  Dummy1->RotationAngle().SetX(0);
+  Dummy1->RotationAngle().SetY(0);
+  // The planet is seen as it stands; a moon's angle is a quarter turn on from its position.
+  const scene::TSphere* body = index == 1 ? Sphere1 : Moons()[static_cast<size_t>(index - 2)];
+  Dummy1->RotationAngle().SetY(index == 1 ? body->RotationAngle().Y()
+                                          : body->RotationAngle().Y() - 90);
 }
 
 void TForm2::PrepareToPaint() {
@@ -170,8 +319,16 @@ void TForm2::PrepareToPaint() {
 
 void TForm2::FormCreate(scene::TSceneNode&) {
   Dragging = false;
+  // The name shows from the start; the information waits for "Show info".
+  Text1->SetVisible(false);
+  Text2->SetVisible(false);
+  Label1->SetVisible(true);
   // The moons' rotation centres are not stored: they turn about the planet's centre.
   SetMoonRotationCentres(*this);
+  Text1->SetText(BodyCaptions);
+  for (int i = 1; i <= BodyCount; ++i)
+    BodyInfo[static_cast<size_t>(i)] = BodyEntry(i);
+  SelectBody(1);
   // The camera starts far out and glides in over three seconds.
   SetStartView(*this);
   Camera1->AnimateFloat("position.z", -26, 3, scene::TAnimationType::In,

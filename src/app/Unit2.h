@@ -10,7 +10,10 @@
 #include "app/StoredScene.h"
 #include "ui/Form.h"
 #include "ui/PopupMenu.h"
+#include "ui/controls/Text.h"
+#include "ui/controls/TextControls.h"
 #include "ui/gestures/GestureEvent.h"
+#include "ui/style/StyleBook.h"
 
 namespace app {
 
@@ -31,6 +34,29 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
 
   // The context menu of the view and the bodies.
   ui::TPopupMenu* PopupMenu1 = nullptr;
+  // The current body's name over the view, and its information: captions and values.
+  ui::TLabel* Label1 = nullptr;
+  ui::TText* Text1 = nullptr;
+  ui::TText* Text2 = nullptr;
+  // The side panel with one fly-to button per body, and the styles that draw it.
+  ui::TPanel* Panel1 = nullptr;
+  ui::TButton *Button11 = nullptr, *Button4 = nullptr, *Button8 = nullptr, *Button1 = nullptr,
+              *Button2 = nullptr, *Button3 = nullptr, *Button5 = nullptr, *Button6 = nullptr;
+  ui::TStyleBook* StyleBook1 = nullptr;
+
+  // Makes body `index` (1 to 8) the current one: its name in the label, its values in Text2,
+  // whether they are shown or not.
+  void SelectBody(int index);
+  // Places the captions and the values on either side of the view's centre line.
+  void FormResize(scene::TSceneNode& sender);
+  // Space shows or hides the side panel (when no focused button took it).
+  void FormKeyDown(scene::TSceneNode& sender, ui::TKeyCode& key, char32_t& keyChar,
+                   scene::TShiftState shift);
+  // A double-click on the view or a body shows or hides the side panel.
+  void Viewport3D1DblClick(scene::TSceneNode& sender);
+  // A fly-to button: selects its body, puts the camera at the body's viewing distance and
+  // turns the pivot, upright, towards the body.
+  void FlyTo(int index);
 
   // Navigation: a drag swings the pivot (and with it camera and light) about the planet; the
   // wheel and a pinch move the camera along the pivot's Z axis, one unit a step, strictly
@@ -50,13 +76,16 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void DoZoom(bool aIn);
   // A press on a body (the planet, its rings or a moon) starts a drag as on empty space; a
   // right press asks for the context menu at the pointer instead.
-  void BodyMouseDown(scene::TSceneNode& sender, scene::TMouseButton button,
+  void BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseButton button,
                      scene::TShiftState shift, float x, float y);
 
   const TSceneTextures* Textures() const { return FTextures.get(); }
 
  private:
   void ConnectNavigation();
+  void BuildOverlay(ui::TViewport3D& viewport);
+  void BuildPanel();
+  void BuildTexts();
 
   std::unique_ptr<TSceneTextures> FTextures;
   // The pointer at the last press or the last move of a drag, in the view's coordinates.
@@ -68,5 +97,18 @@ extern TForm2* Form2;
 extern bool Dragging;
 extern int LastZoomDistance;
 extern std::string PictureFolder;
+// The information of bodies 1 to 14 (0 unused; 9 to 14 stay empty), eleven lines each.
+extern std::array<std::string, 15> BodyInfo;
+
+// A fly-to button's row: the body, its button and caption, where the camera goes, and the
+// body whose turn the pivot follows (the planet as it stands, a moon less 90 degrees).
+struct TFlyToRow {
+  int Index;
+  const char* Button;
+  float CameraZ;
+  int TabOrder;
+  float Y;  // the button's top in the panel
+};
+extern const std::array<TFlyToRow, 8> FlyToRows;
 
 }  // namespace app

@@ -1,6 +1,9 @@
 #include "ui/Control.h"
 
+#include <algorithm>
+#include <cmath>
 #include <exception>
+#include <vector>
 
 #include "ui/ErrorReport.h"
 #include "ui/Form.h"
@@ -53,15 +56,38 @@ void TControl::SetEnabled(bool v) {
   Repaint();
 }
 
+namespace {
+float ClampUnit(float v) {
+  if (std::isnan(v)) return 1;
+  return std::clamp(v, 0.0f, 1.0f);
+}
+}  // namespace
+
 void TControl::SetOpacity(float v) {
+  v = ClampUnit(v);
   if (v == FOpacity) return;
   FOpacity = v;
   Repaint();
 }
 
+void TControl::SetDisabledOpacity(float v) {
+  v = ClampUnit(v);
+  if (v == FDisabledOpacity) return;
+  FDisabledOpacity = v;
+  if (!FEnabled) Repaint();
+}
+
 float TControl::AbsoluteOpacity() const {
+  const float own = FEnabled ? FOpacity : FOpacity * FDisabledOpacity;
   const TControl* parent = ParentControl();
-  return parent ? FOpacity * parent->AbsoluteOpacity() : FOpacity;
+  return parent ? own * parent->AbsoluteOpacity() : own;
+}
+
+void TControl::SetMargins(const TMargins& m) {
+  if (m == FMargins) return;
+  FMargins = m;
+  if (FAlign == TControlAlign::None) return;
+  if (TControl* parent = ParentControl()) parent->ArrangeChildren();
 }
 
 TControl* TControl::ParentControl() const {
@@ -96,21 +122,56 @@ void TControl::Repaint() {
   if (TFormBase* form = Form()) form->Invalidate(AbsoluteRect());
 }
 
+namespace {
+// Places `c` in the rectangle (x, y, w, h) less its margins; never a negative size.
+void PlaceWithin(TControl& c, float x, float y, float w, float h) {
+  const TMargins& m = c.Margins();
+  c.SetBounds(x + m.Left, y + m.Top, std::max(0.0f, w - m.Left - m.Right),
+              std::max(0.0f, h - m.Top - m.Bottom));
+}
+}  // namespace
+
 void AlignControls(scene::TSceneNode& owner, float width, float height) {
-  float top = 0;
+  // The edges first, in child order, each taking its strip of what is left; then the rest.
+  float left = 0, top = 0;
+  std::vector<TControl*> rest;
   for (scene::TSceneNode* child : owner.Children()) {
     auto* c = dynamic_cast<TControl*>(child);
     if (!c || !c->Visible()) continue;
+    const TMargins& m = c->Margins();
     switch (c->Align()) {
       case TControlAlign::None:
         break;
-      case TControlAlign::Top:
-        c->SetBounds(0, top, width, c->Height());
-        top += c->Height();
+      case TControlAlign::Top: {
+        const float h = c->Height() + m.Top + m.Bottom;
+        PlaceWithin(*c, left, top, width - left, h);
+        top += h;
         break;
+      }
+      case TControlAlign::Left: {
+        const float w = c->Width() + m.Left + m.Right;
+        PlaceWithin(*c, left, top, w, height - top);
+        left += w;
+        break;
+      }
       case TControlAlign::Client:
+      case TControlAlign::Center:
       case TControlAlign::Contents:
-        c->SetBounds(0, 0, width, height);
+        rest.push_back(c);
+        break;
+    }
+  }
+  for (TControl* c : rest) {
+    switch (c->Align()) {
+      case TControlAlign::Client:
+        PlaceWithin(*c, left, top, std::max(0.0f, width - left), std::max(0.0f, height - top));
+        break;
+      case TControlAlign::Center:
+        c->SetPosition(
+            {left + (width - left - c->Width()) / 2, top + (height - top - c->Height()) / 2});
+        break;
+      default:
+        PlaceWithin(*c, 0, 0, width, height);
         break;
     }
   }

@@ -6,14 +6,16 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "scene/picking/PointerInput.h"
 #include "scene/tree/SceneNode.h"
+#include "ui/Keys.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/gestures/GestureEvent.h"
 #include "ui/gestures/TouchSettings.h"
-#include "ui/Keys.h"
 #include "ui/paint/Painter.h"
 
 namespace ui {
@@ -30,10 +32,22 @@ using TMouseEvent = std::function<void(scene::TSceneNode& sender, TMouseButton b
 using TMouseMoveEvent =
     std::function<void(scene::TSceneNode& sender, TShiftState shift, float x, float y)>;
 
-enum class TControlAlign { None, Client, Top, Contents };
+// How a control is placed in its parent: None keeps its own bounds; Top takes the parent's
+// width at the top (stacked in child order), Left its height at the left; Client fills what
+// the Top and Left children leave; Center keeps its size in the middle; Contents fills the
+// whole parent whatever the others do. Aligned bounds are reduced by the control's margins.
+enum class TControlAlign { None, Client, Top, Contents, Left, Center };
+
+struct TMargins {
+  float Left = 0, Top = 0, Right = 0, Bottom = 0;
+  friend bool operator==(const TMargins&, const TMargins&) = default;
+};
 
 class TControl : public scene::TSceneNode {
  public:
+  // The class's name, from which a styled control's default style element name is formed.
+  virtual std::string_view ClassName() const { return "TControl"; }
+
   TPointF Position() const { return FPosition; }
   void SetPosition(TPointF p);
   float Width() const { return FWidth; }
@@ -43,6 +57,8 @@ class TControl : public scene::TSceneNode {
 
   TControlAlign Align() const { return FAlign; }
   void SetAlign(TControlAlign align);
+  const TMargins& Margins() const { return FMargins; }
+  void SetMargins(const TMargins& m);
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool v);
@@ -51,9 +67,20 @@ class TControl : public scene::TSceneNode {
   bool HitTest() const { return FHitTest; }
   void SetHitTest(bool v) { FHitTest = v; }
   float Opacity() const { return FOpacity; }
+  // Values outside 0..1 are taken as the nearest of the two (not a number as 1).
   void SetOpacity(float v);
-  // Opacity times the parent control's absolute opacity.
+  float DisabledOpacity() const { return FDisabledOpacity; }
+  void SetDisabledOpacity(float v);
+  // Opacity (times DisabledOpacity when disabled) times the parent control's absolute opacity.
   float AbsoluteOpacity() const;
+
+  // The name a style element is found by (empty for ordinary controls).
+  const std::string& StyleName() const { return FStyleName; }
+  void SetStyleName(std::string name) { FStyleName = std::move(name); }
+  // A locked control (a style's copy inside the control it draws) never takes the pointer,
+  // nor does anything inside it.
+  bool Locked() const { return FLocked; }
+  void SetLocked(bool v) { FLocked = v; }
 
   TWindowRect LocalRect() const { return {0, 0, FWidth, FHeight}; }
   // The control's rectangle in the window's client area.
@@ -93,7 +120,9 @@ class TControl : public scene::TSceneNode {
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* menu);
   bool IsMouseOver() const { return FIsMouseOver; }
-  void SetMouseOver(bool v) { FIsMouseOver = v; }
+  void SetMouseOver(bool v);
+  // Pressed with the left button and not yet released.
+  bool IsPressed() const { return FPressed; }
 
   // The steps of an event delivered to this control; x and y are local.
   void MouseDown(TMouseButton button, TShiftState shift, float x, float y);
@@ -103,6 +132,8 @@ class TControl : public scene::TSceneNode {
   // The click step of a release, just before MouseUp: a click when this control was pressed
   // with the left button (not a double-click) and the release lies inside it.
   void ReleaseClick(float x, float y);
+  // Raises OnClick (a release click, or a button pressed from the keyboard).
+  virtual void Click();
   // Opens PopupMenu at the screen point (pixels); false when there is none.
   bool RequestContextMenu(TPointF screenPoint);
 
@@ -132,6 +163,8 @@ class TControl : public scene::TSceneNode {
   // Runs before the control is painted (a styled control applies its style here).
   virtual void PrepareToPaint() {}
   virtual void Resized() {}
+  // The pointer entered or left the control, or a press on it began or ended.
+  virtual void PointerStateChanged() {}
   // The control's own handling of a gesture that OnGesture left unhandled; none by default.
   virtual void HandleGesture(const TGestureEventInfo& /*eventInfo*/, bool& /*handled*/) {}
   void ChildAdded(scene::TSceneNode* child) override;
@@ -141,6 +174,10 @@ class TControl : public scene::TSceneNode {
   TPointF FPosition;
   float FWidth = 0, FHeight = 0;
   TControlAlign FAlign = TControlAlign::None;
+  TMargins FMargins;
+  std::string FStyleName;
+  bool FLocked = false;
+  float FDisabledOpacity = 0.6f;
   bool FVisible = true;
   bool FEnabled = true;
   bool FHitTest = true;

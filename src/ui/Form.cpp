@@ -1,6 +1,8 @@
 #include "ui/Form.h"
 
 #include "ui/Control.h"
+#include "ui/style/StyleBook.h"
+#include "ui/style/StyledControl.h"
 
 namespace ui {
 
@@ -13,6 +15,18 @@ void TFormBase::SetClientSize(int width, int height) {
   FClientWidth = width;
   FClientHeight = height;
   if (!FHost) ClientResized(static_cast<float>(width), static_cast<float>(height));
+}
+
+void TFormBase::SetStyleBook(TStyleBook* book) {
+  if (book == FStyleBook) return;
+  if (FStyleBook) FStyleBook->RemoveFreeObserver(this);
+  FStyleBook = book;
+  if (FStyleBook) FStyleBook->AddFreeObserver(this);
+  NotifyStyleChanged();
+}
+
+void TFormBase::ObservedFreed(scene::TSceneNode* dying) {
+  if (dying == FStyleBook) FStyleBook = nullptr;
 }
 
 void TFormBase::SetHost(IWindowHost* host) {

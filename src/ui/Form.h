@@ -9,14 +9,16 @@
 
 #include "scene/math/AlphaColor.h"
 #include "scene/tree/SceneNode.h"
+#include "ui/Keys.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/WindowHost.h"
-#include "ui/Keys.h"
 #include "ui/paint/Painter.h"
 #include "ui/pointer/PointerRouting.h"
 
 namespace ui {
+
+class TStyleBook;
 
 // The window layer's colours are the scene's (0xAARRGGBB).
 using scene::claBlack;
@@ -40,6 +42,9 @@ class TFormBase : public scene::TSceneNode {
   void SetFillColor(TAlphaColor c) { FFillColor = c; }
   TWindowPlacement Placement() const { return FPlacement; }
   void SetPlacement(TWindowPlacement p) { FPlacement = p; }
+  // The window's style book (not owned; forgotten when freed), or null.
+  TStyleBook* StyleBook() const { return FStyleBook; }
+  void SetStyleBook(TStyleBook* book);
   bool FullScreen() const { return FFullScreen; }
   void SetFullScreen(bool v) { FFullScreen = v; }
 
@@ -102,6 +107,11 @@ class TFormBase : public scene::TSceneNode {
   }
 
   std::function<void(scene::TSceneNode&sender)> OnCreate, OnResize;
+
+ protected:
+  void ObservedFreed(scene::TSceneNode* dying) override;
+
+ public:
   std::function<void(scene::TSceneNode& sender, TKeyCode& key, char32_t& keyChar,
                      scene::TShiftState shift)>
       OnKeyDown;
@@ -114,6 +124,7 @@ class TFormBase : public scene::TSceneNode {
   TWindowPlacement FPlacement = TWindowPlacement::Stored;
   bool FFullScreen = false;
   IWindowHost* FHost = nullptr;
+  TStyleBook* FStyleBook = nullptr;
   TPointerRouting FPointer{*this};
 };
 

@@ -36,6 +36,8 @@ class TQuietPlatform : public ui::IShellPlatform {
   }
 };
 
+// Points are chosen off the side panel (40 to 185 across, 40 to 393 down), which takes the
+// pointer where it lies.
 // The main window after start-up at 1332 x 829 with the camera where the glide ends (-26);
 // the clock is never advanced, so the glide writes nothing.
 struct Navigation : ::testing::Test {
@@ -86,9 +88,9 @@ TEST_F(Navigation, DragTurnsThePivotByTheDistanceFactor) {
     form->Dummy1->RotationAngle().SetY(0);
     form->Dummy1->RotationAngle().SetX(-15);
     form->Camera1->Position().SetZ(c.cameraZ);
-    form->MouseDown(mbLeft, ssLeft, 100, 100);
-    form->MouseMove(ssLeft, 100 + c.dx, 100 + c.dy);
-    form->MouseUp(mbLeft, 0, 100 + c.dx, 100 + c.dy, true);
+    form->MouseDown(mbLeft, ssLeft, 250, 100);
+    form->MouseMove(ssLeft, 250 + c.dx, 100 + c.dy);
+    form->MouseUp(mbLeft, 0, 250 + c.dx, 100 + c.dy, true);
     EXPECT_NEAR(PivotX(), c.pivotX, 1e-3f) << c.cameraZ;
     EXPECT_NEAR(PivotY(), c.pivotY, 1e-3f) << c.cameraZ;
     EXPECT_FALSE(Dragging);
@@ -96,12 +98,12 @@ TEST_F(Navigation, DragTurnsThePivotByTheDistanceFactor) {
 }
 
 TEST_F(Navigation, MiddleDragTurnsLikeALeftDragAndRightPressOpensTheMenu) {
-  form->MouseDown(mbMiddle, ssMiddle, 100, 100);
-  form->MouseMove(ssMiddle, 110, 100);
-  form->MouseUp(mbMiddle, 0, 110, 100, true);
+  form->MouseDown(mbMiddle, ssMiddle, 250, 100);
+  form->MouseMove(ssMiddle, 260, 100);
+  form->MouseUp(mbMiddle, 0, 260, 100, true);
   EXPECT_NEAR(PivotY(), 2.027f, 1e-3f);
   // The platform window asks for the menu first; the view has one, so no press follows.
-  EXPECT_TRUE(form->ContextMenuRequest({100, 100}, {300, 200}));
+  EXPECT_TRUE(form->ContextMenuRequest({250, 100}, {300, 200}));
   EXPECT_EQ(form->PopupMenu1->PopupComponent(), form->Viewport3D1);
   EXPECT_FALSE(Dragging);
 }
@@ -117,7 +119,7 @@ TEST_F(Navigation, WheelStepsTheCameraWithinItsRange) {
     form->Camera1->Position().SetZ(c.from);
     for (int i = 0; i < c.turns; ++i) {
       bool handled = false;
-      form->MouseMove(0, 100, 100 + static_cast<float>(i % 2));
+      form->MouseMove(0, 250, 100 + static_cast<float>(i % 2));
       form->MouseWheel(0, c.delta, handled);
       EXPECT_TRUE(handled);
     }
@@ -143,7 +145,7 @@ TEST_F(Navigation, PressOnABodyStartsTheDrag) {
   EXPECT_EQ(form->Pointer().Captured(), nullptr);
   form->MouseMove(ssLeft, p.X + 10, p.Y);
   EXPECT_NEAR(PivotY(), 2.027f, 1e-3f);
-  form->MouseUp(mbLeft, 0, 100, 100, true);
+  form->MouseUp(mbLeft, 0, 250, 100, true);
   EXPECT_FALSE(Dragging);
   // A right press on a body opens the menu and starts nothing.
   p = OnABody();  // the drag moved it

@@ -53,9 +53,14 @@ void TSceneNode::DetachFromParent() {
 }
 
 void TSceneNode::AddChild(TSceneNode* child) {
+  InsertChild(ChildCount(), child);
+}
+
+void TSceneNode::InsertChild(int index, TSceneNode* child) {
   if (!child || child->FParent == this || child == this) return;
   child->DetachFromParent();
-  FChildren.push_back(child);
+  index = std::clamp(index, 0, ChildCount());
+  FChildren.insert(FChildren.begin() + index, child);
   child->FParent = this;
   // Objects added while a stored tree is being built are part of that loading.
   if (FLoading && !child->FLoading) child->BeginLoading();

@@ -29,6 +29,8 @@ class TSceneNode : public TPropertyHolder {
 
   // Appends `child` (taking ownership), first removing it from any previous parent.
   void AddChild(TSceneNode* child);
+  // The same, placing `child` at `index` among the children (clamped to the list).
+  void InsertChild(int index, TSceneNode* child);
   // Detaches `child` without freeing it; the caller owns it afterwards.
   void RemoveChild(TSceneNode* child);
   // Moves this object under `parent` (null detaches it; the caller then owns it).

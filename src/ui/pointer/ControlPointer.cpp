@@ -17,7 +17,7 @@ bool TControl::ContainsPoint(TPointF point) const {
 }
 
 scene::TSceneNode* TControl::ObjectAtPoint(TPointF point) {
-  if (!FVisible || !FEnabled) return nullptr;
+  if (!FVisible || !FEnabled || FLocked) return nullptr;
   const auto& children = Children();
   for (auto i = children.size(); i-- > 0;) {
     auto* child = dynamic_cast<TControl*>(children[i]);
@@ -48,7 +48,14 @@ void TControl::MouseDown(TMouseButton button, TShiftState shift, float x, float 
     FDoubleClick = true;
   } else if (button == scene::mbLeft) {
     FPressed = true;
+    PointerStateChanged();
   }
+}
+
+void TControl::SetMouseOver(bool v) {
+  if (v == FIsMouseOver) return;
+  FIsMouseOver = v;
+  PointerStateChanged();
 }
 
 void TControl::MouseMove(TShiftState shift, float x, float y) {
@@ -59,8 +66,10 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, float x, float y)
   if (TFormBase* form = Form())
     if (form->Pointer().Captured() == this) form->Pointer().ReleaseCapture();
   if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
+  const bool wasPressed = FPressed;
   FPressed = false;
   FDoubleClick = false;
+  if (wasPressed) PointerStateChanged();
 }
 
 void TControl::MouseWheel(TShiftState shift, int wheelDelta, bool& handled) {
@@ -70,8 +79,12 @@ void TControl::MouseWheel(TShiftState shift, int wheelDelta, bool& handled) {
 void TControl::ReleaseClick(float x, float y) {
   if (!FEnabled || !FPressed || FDoubleClick) return;
   if (!(x >= 0 && x <= FWidth && y >= 0 && y <= FHeight)) return;
-  if (OnClick) OnClick(*this);
   FPressed = false;
+  Click();
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(*this);
 }
 
 bool TControl::RequestContextMenu(TPointF screenPoint) {

@@ -137,7 +137,10 @@ void TPointerRouting::SetFocus(TSceneNode* target) {
   // a body, the panel) leaves the focus where it was.
   auto* control = dynamic_cast<TControl*>(target);
   if (!control || !control->CanFocus() || target == FFocused) return;
+  // Both controls change their look.
+  if (auto* old = dynamic_cast<TControl*>(FFocused)) old->Repaint();
   Observe(FFocused, target);
+  control->Repaint();
 }
 
 void TPointerRouting::SetHovered(TSceneNode* target) {

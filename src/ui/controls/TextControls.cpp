@@ -1,0 +1,111 @@
+#include "ui/controls/TextControls.h"
+
+#include "ui/Form.h"
+#include "ui/style/StyleObjects.h"
+
+namespace ui {
+
+TPresentedTextControl::TPresentedTextControl() {
+  FSettings.Trimming = TTextTrimming::Character;
+}
+
+void TPresentedTextControl::SetText(std::string text) {
+  if (text == FText) return;
+  FText = std::move(text);
+  FOwnLayout.reset();
+  UpdateStyleText();
+  Repaint();
+}
+
+void TPresentedTextControl::SetTextSettings(const TTextSettings& settings) {
+  if (settings == FSettings) return;
+  FSettings = settings;
+  FOwnLayout.reset();
+  UpdateStyleText();
+  Repaint();
+}
+
+void TPresentedTextControl::SetStyledSettings(TStyledSettings styled) {
+  if (styled == FStyled) return;
+  FStyled = styled;
+  UpdateStyleText();
+  Repaint();
+}
+
+TTextSettings TPresentedTextControl::ResolvedTextSettings() const {
+  if (!FStyleText) return FSettings;
+  TTextSettings style = FStyleSettings;
+  if (auto* buttonText = dynamic_cast<const TButtonStyleTextObject*>(FStyleText))
+    style.FontColor = buttonText->StateColor(VisualState());
+  return MergeTextSettings(FSettings, style, FStyled);
+}
+
+void TPresentedTextControl::StyleApplied() {
+  FStyleText = nullptr;
+  if (TControl* resource = ResourceLink())
+    if (auto* text = dynamic_cast<TText*>(resource->FindObject("text"))) {
+      FStyleText = text;
+      FStyleSettings = text->TextSettings();
+    }
+  UpdateStyleText();
+}
+
+void TPresentedTextControl::UpdateStyleText() {
+  if (!FStyleText) return;
+  FStyleText->SetText(FText);
+  FStyleText->SetTextSettings(ResolvedTextSettings());
+}
+
+void TPresentedTextControl::PrepareToPaint() {
+  TStyledControl::PrepareToPaint();
+  // The look (and with it the caption's colour) may have changed since the last paint.
+  UpdateStyleText();
+}
+
+void TPresentedTextControl::Paint(IPainter& painter) {
+  if (FStyleText || FText.empty()) return;
+  if (!FOwnLayout) FOwnLayout = LayOutText(FText, FSettings, Width(), Height(), painter);
+  DrawTextLayout(painter, *FOwnLayout, AbsoluteRect(), FSettings, AbsoluteOpacity());
+}
+
+TLabel::TLabel() {
+  SetHitTest(false);
+  TTextSettings s = TextSettings();
+  s.WordWrap = true;
+  s.Trimming = TTextTrimming::Character;
+  s.HorzAlign = TTextAlign::Leading;
+  s.VertAlign = TTextAlign::Center;
+  SetTextSettings(s);
+}
+
+TButton::TButton() {
+  SetAutoCapture(true);
+  TTextSettings s = TextSettings();
+  s.WordWrap = false;
+  s.Trimming = TTextTrimming::Character;
+  s.HorzAlign = TTextAlign::Center;
+  s.VertAlign = TTextAlign::Center;
+  SetTextSettings(s);
+}
+
+bool TButton::IsFocused() const {
+  const TFormBase* form = Form();
+  return form && const_cast<TFormBase*>(form)->Pointer().Focused() == this;
+}
+
+TStyleState TButton::VisualState() const {
+  if (IsPressed() && IsMouseOver()) return TStyleState::Pressed;
+  if (IsMouseOver()) return TStyleState::Hot;
+  if (IsFocused()) return TStyleState::Focused;
+  return TStyleState::Normal;
+}
+
+void TButton::KeyDown(TKeyCode& key, char32_t& keyChar, TShiftState shift) {
+  if (shift & (scene::ssShift | scene::ssCtrl | scene::ssAlt)) return;
+  if (key != vkReturn && key != vkSpace && keyChar != U' ' && keyChar != U'\r') return;
+  key = 0;
+  keyChar = 0;
+  Click();
+}
+
+}  // namespace ui
