@@ -4,16 +4,8 @@
 // the platform window delivers them.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <optional>
-
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "MainWindowFixture.h"
 #include "gestures/GestureFakes.h"
-#include "support/FakeWindowHost.h"
-#include "support/ManualAnimationPlatform.h"
-#include "support/ViewPixel.h"
-#include "ui/Shell.h"
 #include "ui/gestures/MultiTouchManager.h"
 
 namespace app {
@@ -25,54 +17,7 @@ using scene::mbRight;
 using scene::ssLeft;
 using scene::ssMiddle;
 
-class TQuietPlatform : public ui::IShellPlatform {
- public:
-  void CreateWindowFor(ui::TFormBase&) override {}
-  void ShowWindow(ui::TFormBase&) override {}
-  void RunLoop(ui::TFormBase&) override {}
-  void Quit() override {}
-  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
-    forms.clear();
-  }
-};
-
-// Points are chosen off the side panel (40 to 185 across, 40 to 393 down), which takes the
-// pointer where it lies.
-// The main window after start-up at 1332 x 829 with the camera where the glide ends (-26);
-// the clock is never advanced, so the glide writes nothing.
-struct Navigation : ::testing::Test {
-  scene::testing::TManualAnimationScope Clock;
-  TQuietPlatform Platform;
-  ui::testing::TFakeHost Host;
-  std::optional<ui::TShell> Application{std::in_place, Platform};
-  TForm2* form = nullptr;
-
-  Navigation() {
-    Application->RegisterWindow(Form2);
-    Application->RegisterWindow(Form1);
-    Application->Run();
-    form = Form2;
-    form->SetHost(&Host);
-    form->ClientResized(1332, 829);
-    form->Camera1->Position().SetZ(-26);
-    form->Viewport3D1->PaintTo({0, 1332, 829});  // the drawing context picking needs
-  }
-  ~Navigation() override {
-    form->SetHost(nullptr);
-    Application.reset();
-    Form2 = nullptr;
-    Form1 = nullptr;
-  }
-  float PivotX() const { return form->Dummy1->RotationAngle().X(); }
-  float PivotY() const { return form->Dummy1->RotationAngle().Y(); }
-  float CameraZ() const { return form->Camera1->Position().Z(); }
-  // A point of the view over the moon Tethys (Sphere5) in the start view.
-  ui::TPointF OnABody() const {
-    const scene::TPoint3D pixel = scene::testing::ViewPixel(
-        *form->Camera1, form->Sphere5->AbsolutePosition().ToPoint(), 1332, 829);
-    return {std::nearbyint(pixel.X), std::nearbyint(pixel.Y)};
-  }
-};
+using Navigation = testing::TMainWindowFixture;
 
 TEST_F(Navigation, DragTurnsThePivotByTheDistanceFactor) {
   const struct {

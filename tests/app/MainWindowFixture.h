@@ -1,0 +1,70 @@
+// The main window after start-up at 1332 x 829, on a platform that shows nothing, with the
+// camera where the glide ends (-26) and a recording drawing context for picking. The clock is
+// driven by hand and never advanced unless a test does, so the glide writes nothing.
+//
+// Points used with the pointer are chosen off the side panel (40 to 185 across, 40 to 393
+// down), which takes the pointer where it lies.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+
+#include "app/Unit1.h"
+#include "app/Unit2.h"
+#include "support/FakeWindowHost.h"
+#include "support/ManualAnimationPlatform.h"
+#include "support/ViewPixel.h"
+#include "ui/Shell.h"
+
+namespace app::testing {
+
+class TQuietPlatform : public ui::IShellPlatform {
+ public:
+  void CreateWindowFor(ui::TFormBase&) override {}
+  void ShowWindow(ui::TFormBase&) override {}
+  void RunLoop(ui::TFormBase&) override {}
+  void Quit() override {}
+  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
+    forms.clear();
+  }
+};
+
+struct TMainWindowFixture : ::testing::Test {
+  scene::testing::TManualAnimationScope Clock;
+  TQuietPlatform Platform;
+  ui::testing::TFakeHost Host;
+  std::optional<ui::TShell> Application{std::in_place, Platform};
+  TForm2* form = nullptr;
+
+  TMainWindowFixture() {
+    Application->RegisterWindow(Form2);
+    Application->RegisterWindow(Form1);
+    Application->Run();
+    form = Form2;
+    form->SetHost(&Host);
+    form->ClientResized(1332, 829);
+    form->Camera1->Position().SetZ(-26);
+    form->Viewport3D1->PaintTo({0, 1332, 829});  // the drawing context picking needs
+  }
+  ~TMainWindowFixture() override {
+    form->SetHost(nullptr);
+    Application.reset();
+    Form2 = nullptr;
+    Form1 = nullptr;
+  }
+  float PivotX() const { return form->Dummy1->RotationAngle().X(); }
+  float PivotY() const { return form->Dummy1->RotationAngle().Y(); }
+  float CameraZ() const { return form->Camera1->Position().Z(); }
+  // A point of the view over the centre of `body` as the camera sees it now.
+  ui::TPointF Over(const scene::TControl3D& body) const {
+    const scene::TPoint3D pixel =
+        scene::testing::ViewPixel(*form->Camera1, body.AbsolutePosition().ToPoint(), 1332, 829);
+    return {std::nearbyint(pixel.X), std::nearbyint(pixel.Y)};
+  }
+  // A point of the view over the moon Tethys (Sphere5).
+  ui::TPointF OnABody() const { return Over(*form->Sphere5); }
+};
+
+}  // namespace app::testing
