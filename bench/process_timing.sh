@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process figures of the real program on the current display: the time from process
 # start to the first presented frame with the texture decoding's share (median of 5 runs),
-# and the idle CPU time over 10 seconds with every animation stopped.
+# the idle CPU time over 10 seconds with every animation stopped, and the cost of a frame with
+# and without the 2D layer (label, side panel, information texts).
 # Usage: bench/process_timing.sh BUILD_DIR
 set -euo pipefail
 build=${1:?build dir}
@@ -26,3 +27,4 @@ done
 median=$(printf '%s\n' "${runs[@]}" | sort -n | sed -n 3p)
 echo "first frame, median of 5: ${median} ms"
 "$build/bench/probe_idle" 2>/dev/null
+"$build/bench/probe_frame" 2>/dev/null

@@ -1,0 +1,11 @@
+// The viewer with its information texts shown from the start, as "Show info" in the context
+// menu shows them; otherwise the program itself.
+#include "app/Program.h"
+#include "app/Unit2.h"
+
+int main(int argc, char** argv) {
+  return app::RunOrvane(argc, argv, [](ui::qt::TQtShell&) {
+    app::Form2->Text1->SetVisible(true);
+    app::Form2->Text2->SetVisible(true);
+  });
+}

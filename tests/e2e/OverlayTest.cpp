@@ -1,0 +1,181 @@
+// The overlay as a person uses it: the body's name at the top, its information either side of
+// the centre line, the side panel's fly-to buttons, and the panel shown and hidden by
+// double-clicks and the space bar. The screen is 1920 x 1080; the panel lies at (40, 40) to
+// (185, 393), its buttons 80 x 26 at x = 72, the first at y = 64, one every 40 units.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "E2eSupport.h"
+
+namespace e2e {
+namespace {
+
+// The centre of the panel's button `row`, in the order of the bodies (0 = "Orvane",
+// 2 = "Enceladus", 5 = "Rhea", 7 = "Iapetus").
+QPoint ButtonCentre(int row) {
+  return {112, 77 + 40 * row};
+}
+
+void ClickAt(QPoint p, int clicks = 1) {
+  Xdotool("mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()));
+  std::this_thread::sleep_for(150ms);
+  Xdotool("click --repeat " + std::to_string(clicks) + " --delay 80 1");
+  std::this_thread::sleep_for(800ms);  // the next frames are drawn
+}
+
+// The lit pixels of a text of the given colour in a rectangle: how many, and the leftmost and
+// rightmost columns they reach.
+struct TInk {
+  int Count = 0, Left = 1 << 30, Right = -1;
+};
+TInk InkIn(const QImage& image, QRect r, int minBrightness) {
+  TInk ink;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (Brightness(image, x, y) >= minBrightness) {
+        ++ink.Count;
+        ink.Left = std::min(ink.Left, x);
+        ink.Right = std::max(ink.Right, x);
+      }
+  return ink;
+}
+
+// The label's band: the text is a light grey (186) over the dark sky.
+const QRect LabelBand(0, 0, 1920, 40);
+TInk LabelInk(const QImage& screen) {
+  return InkIn(screen, LabelBand, 150);
+}
+
+bool SameIn(const QImage& a, const QImage& b, QRect r) {
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+  return true;
+}
+
+// A point of the panel between its buttons, and its colour: the dark blue panel at 0.8 over
+// the sky is bluish and not dark.
+const QPoint OnThePanel(50, 200);
+bool ShowsThePanel(const QImage& screen) {
+  const QColor c = screen.pixelColor(OnThePanel);
+  return c.blue() > 70 && c.blue() > c.red() + 20;
+}
+
+struct Overlay : ::testing::Test {
+  std::string Binary = ORVANE_BINARY;
+  std::optional<TProcess> Program;
+  QImage Settled;
+  void Start() {
+    Program.emplace(Binary);
+    ASSERT_TRUE(WaitForWindow("^Moons of Orvane$")) << Program->Output();
+    Settled = CaptureAfterTheGlide();
+    ASSERT_TRUE(ShowsTheGlidedInPlanet(Settled)) << SavePicture(Settled, "overlay-start");
+  }
+  void TearDown() override {
+    if (Program) EXPECT_TRUE(Program->Running()) << Program->Output();
+  }
+};
+
+// Flying to a moon puts it between the camera and the planet: in the middle of the screen,
+// the planet's disc around and behind it. The moons move along the ring plane (seen edge-on
+// after a fly-to), so straight below the centre lies the planet whatever the moon did since.
+
+TEST_F(Overlay, TheLabelNamesTheBodyFlownToOrClicked) {
+  Start();
+  SavePicture(Settled, "overlay-label-orvane");
+  EXPECT_TRUE(ShowsThePanel(Settled));
+  // "Orvane", centred at the top.
+  const TInk orvane = LabelInk(Settled);
+  ASSERT_GT(orvane.Count, 100);
+  EXPECT_NEAR((orvane.Left + orvane.Right) / 2, 960, 6);
+
+  // The "Enceladus" button: a longer name, still centred.
+  ClickAt(ButtonCentre(2));
+  const QImage enceladus = CaptureScreen();
+  SavePicture(enceladus, "overlay-label-enceladus");
+  const TInk longer = LabelInk(enceladus);
+  EXPECT_GT(longer.Right - longer.Left, orvane.Right - orvane.Left + 20);
+  EXPECT_NEAR((longer.Left + longer.Right) / 2, 960, 6);
+
+  // A click on the planet, below the centre line, names it again.
+  ClickAt({960, 890});
+  const QImage planet = CaptureScreen();
+  SavePicture(planet, "overlay-label-clicked-planet");
+  EXPECT_TRUE(SameIn(planet, Settled, LabelBand));
+}
+
+TEST_F(Overlay, AClickOnAMoonNamesIt) {
+  Start();
+  // Iapetus, the slowest moon, stays in the middle of the screen for minutes after the flight
+  // to it; the planet shows around it.
+  ClickAt(ButtonCentre(7));
+  const QImage iapetus = CaptureScreen();
+  SavePicture(iapetus, "overlay-flown-to-iapetus");
+  ASSERT_FALSE(SameIn(iapetus, Settled, LabelBand));
+  ClickAt({960, 720});  // the planet, beside the moon
+  ASSERT_TRUE(SameIn(CaptureScreen(), Settled, LabelBand)) << "the label says Orvane";
+  ClickAt({960, 540});  // the moon
+  const QImage clicked = CaptureScreen();
+  SavePicture(clicked, "overlay-clicked-iapetus");
+  EXPECT_TRUE(SameIn(clicked, iapetus, LabelBand)) << "the label says Iapetus";
+}
+
+TEST_F(Overlay, TheInformationTextsStandEitherSideOfTheCentreLine) {
+  Binary = ORVANE_INFO_VIEWER;
+  Start();
+  SavePicture(Settled, "overlay-information");
+  // Captions from x = 753 to 953, right-aligned; values from x = 967; from y = 40 down.
+  const TInk captions = InkIn(Settled, QRect(700, 40, 260, 300), 200);
+  const TInk values = InkIn(Settled, QRect(960, 40, 260, 300), 200);
+  ASSERT_GT(captions.Count, 500);
+  ASSERT_GT(values.Count, 500);
+  EXPECT_GE(captions.Left, 753);
+  EXPECT_NEAR(captions.Right, 952, 4);
+  EXPECT_NEAR(values.Left, 968, 4);
+  EXPECT_LE(values.Right, 1167);
+
+  // Another body: the values change, the captions do not.
+  ClickAt(ButtonCentre(5));
+  const QImage rhea = CaptureScreen();
+  SavePicture(rhea, "overlay-information-rhea");
+  EXPECT_FALSE(SameIn(rhea, Settled, QRect(967, 40, 200, 300)));
+  const TInk captionsAfter = InkIn(rhea, QRect(700, 40, 260, 300), 200);
+  EXPECT_EQ(captionsAfter.Left, captions.Left);
+  EXPECT_EQ(captionsAfter.Right, captions.Right);
+}
+
+TEST_F(Overlay, PanelButtonsFlyToTheirBodies) {
+  Start();
+  // "Orvane": the camera comes to 11 units, and the planet fills the height of the screen.
+  ClickAt(ButtonCentre(0));
+  const QImage near = CaptureScreen();
+  SavePicture(near, "overlay-fly-to-orvane");
+  for (int d : {-400, 400})
+    EXPECT_GT(Brightness(near, 960, 540 + d), 40) << d;
+  // "Rhea": back at 26 units, turned towards Rhea.
+  ClickAt(ButtonCentre(5));
+  const QImage rhea = CaptureScreen();
+  SavePicture(rhea, "overlay-fly-to-rhea");
+  EXPECT_LT(Brightness(rhea, 960, 540 - 400), 40);
+  EXPECT_FALSE(SameIn(rhea, Settled, QRect(300, 0, 1620, 60))) << "the view turned";
+}
+
+TEST_F(Overlay, DoubleClicksAndTheSpaceBarShowAndHideThePanel) {
+  Start();
+  ClickAt({1500, 150}, 2);
+  const QImage hidden = CaptureScreen();
+  SavePicture(hidden, "overlay-panel-hidden");
+  EXPECT_FALSE(ShowsThePanel(hidden));
+  ClickAt({1500, 150}, 2);
+  EXPECT_TRUE(ShowsThePanel(CaptureScreen()));
+  Xdotool("key space");
+  std::this_thread::sleep_for(800ms);
+  EXPECT_FALSE(ShowsThePanel(CaptureScreen()));
+  Xdotool("key space");
+  std::this_thread::sleep_for(800ms);
+  EXPECT_TRUE(ShowsThePanel(CaptureScreen()));
+}
+
+}  // namespace
+}  // namespace e2e
