@@ -73,7 +73,9 @@ struct Overlay : ::testing::Test {
     ASSERT_TRUE(ShowsTheGlidedInPlanet(Settled)) << SavePicture(Settled, "overlay-start");
   }
   void TearDown() override {
-    if (Program) EXPECT_TRUE(Program->Running()) << Program->Output();
+    if (Program) {
+      EXPECT_TRUE(Program->Running()) << Program->Output();
+    }
   }
 };
 
