@@ -1,6 +1,7 @@
 #include "ui/controls/TextControls.h"
 
 #include "ui/Form.h"
+#include "ui/style/Style.h"
 #include "ui/style/StyleObjects.h"
 
 namespace ui {
@@ -40,10 +41,23 @@ TTextSettings TPresentedTextControl::ResolvedTextSettings() const {
   return MergeTextSettings(FSettings, style, FStyled);
 }
 
+namespace {
+// The first text in `element` (depth first) whose style name is "text". Style elements name
+// their parts by StyleName; their object names are empty.
+TText* FindStyleText(TControl& element) {
+  if (auto* text = dynamic_cast<TText*>(&element); text && SameStyleName(text->StyleName(), "text"))
+    return text;
+  for (scene::TSceneNode* child : element.Children())
+    if (auto* c = dynamic_cast<TControl*>(child))
+      if (TText* text = FindStyleText(*c)) return text;
+  return nullptr;
+}
+}  // namespace
+
 void TPresentedTextControl::StyleApplied() {
   FStyleText = nullptr;
   if (TControl* resource = ResourceLink())
-    if (auto* text = dynamic_cast<TText*>(resource->FindObject("text"))) {
+    if (TText* text = FindStyleText(*resource)) {
       FStyleText = text;
       FStyleSettings = text->TextSettings();
     }
