@@ -90,6 +90,12 @@ void TControl::SetMargins(const TMargins& m) {
   if (TControl* parent = ParentControl()) parent->ArrangeChildren();
 }
 
+bool TControl::IsShownAndEnabled() const {
+  for (const TControl* c = this; c; c = c->ParentControl())
+    if (!c->FVisible || !c->FEnabled) return false;
+  return true;
+}
+
 TControl* TControl::ParentControl() const {
   return dynamic_cast<TControl*>(Parent());
 }

@@ -101,6 +101,8 @@ class TControl : public scene::TSceneNode {
   // absolute opacity; no group is composited.
   void PaintTree(IPainter& painter);
 
+  // Visible and enabled, and so are all its parent controls.
+  bool IsShownAndEnabled() const;
   // Whether a press gives this control the keyboard focus.
   virtual bool CanFocus() const { return false; }
   // A key for the focused control: a control that consumes it sets `key` and `keyChar` to 0.

@@ -59,7 +59,9 @@ void TFormBase::Paint2D(IPainter& painter) {
 }
 
 void TFormBase::KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift) {
-  if (auto* focused = dynamic_cast<TControl*>(FPointer.Focused())) {
+  // A focused control that cannot be seen or used (a button of a hidden panel) takes no keys.
+  auto* focused = dynamic_cast<TControl*>(FPointer.Focused());
+  if (focused && focused->IsShownAndEnabled()) {
     focused->KeyDown(key, keyChar, shift);
     if (key == 0 && keyChar == 0) return;
   }

@@ -196,6 +196,15 @@ TEST_F(Overlay, SpaceAfterAButtonClickRepeatsItsFlyToAndLeavesThePanelShown) {
   // With Ctrl held the button does not take the key: the window toggles the panel.
   form->KeyDown(ui::vkSpace, U' ', scene::ssCtrl);
   EXPECT_FALSE(form->Panel1->Visible());
+  // A button of the hidden panel keeps no keys: Space shows the panel again instead of flying.
+  form->Camera1->Position().SetZ(-40);
+  form->KeyDown(ui::vkSpace, U' ', 0);
+  EXPECT_TRUE(form->Panel1->Visible());
+  EXPECT_EQ(CameraZ(), -40);
+  // Shown again, the button has the keys once more.
+  form->KeyDown(ui::vkSpace, U' ', 0);
+  EXPECT_TRUE(form->Panel1->Visible());
+  EXPECT_EQ(CameraZ(), -20);
 }
 
 TEST_F(Overlay, TheWindowHoldsItsObjectsInStoredOrder) {

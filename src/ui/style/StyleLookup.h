@@ -1,7 +1,8 @@
 // Finding the style element that draws a control.
 //
-// Default element names come from class names: "TCustom" is dropped from the front, then a
-// leading "T", and "style" is appended ("TPanel" gives "Panelstyle"). The lookup, first hit
+// Default element names come from class names: a name containing "TCustom" loses its first
+// seven characters, then a leading "T" is dropped, and "style" is appended ("TPanel" gives
+// "Panelstyle", "TCustomButton" "Buttonstyle"). The lookup, first hit
 // winning (a control whose own StyleName equals its StyleLookup gets nothing):
 // 1. a non-empty StyleLookup in the window's style book's current style, the platform style,
 //    then the shared pool (every style book's current style);
