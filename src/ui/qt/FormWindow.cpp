@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QNativeGestureEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "scene/gl/GLContext3D.h"
+#include "ui/qt/KeyInput.h"
 
 namespace ui::qt {
 
@@ -29,18 +31,6 @@ std::optional<scene::TMouseButton> ButtonOf(Qt::MouseButton button) {
     default:
       return std::nullopt;
   }
-}
-
-scene::TShiftState ShiftOf(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
-  scene::TShiftState s = 0;
-  if (keys & Qt::ShiftModifier) s |= scene::ssShift;
-  if (keys & Qt::AltModifier) s |= scene::ssAlt;
-  if (keys & Qt::ControlModifier) s |= scene::ssCtrl;
-  if (keys & Qt::MetaModifier) s |= scene::ssCommand;
-  if (buttons & Qt::LeftButton) s |= scene::ssLeft;
-  if (buttons & Qt::RightButton) s |= scene::ssRight;
-  if (buttons & Qt::MiddleButton) s |= scene::ssMiddle;
-  return s;
 }
 
 TPlatformPointer PointerOf(const QSinglePointEvent& event) {
@@ -133,6 +123,15 @@ void TFormWindow::mouseMoveEvent(QMouseEvent* event) {
 void TFormWindow::wheelEvent(QWheelEvent* event) {
   event->accept();
   if (FForm) FPointer->Wheel(event->angleDelta().y(), PointerOf(*event));
+}
+
+void TFormWindow::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  if (!FForm) return;
+  const TKeyPress press = KeyPressOf(event->key(), event->text(), event->modifiers());
+  // A key without a code or a character (a modifier alone, an arrow) tells the form nothing.
+  if (press.Key == 0 && press.KeyChar == 0) return;
+  FForm->KeyDown(press.Key, press.KeyChar, press.Shift);
 }
 
 void TFormWindow::focusOutEvent(QFocusEvent* event) {

@@ -60,6 +60,8 @@ class TFormWindow : public QOpenGLWindow,
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // Keys go to the form (see KeyPressOf); held keys repeat as presses.
+  void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
