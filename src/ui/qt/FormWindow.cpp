@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QNativeGestureEvent>
 #include <QOpenGLContext>
-#include <QOpenGLFunctions>
+#include <QOpenGLExtraFunctions>
+#include <QPainter>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTouchEvent>
@@ -15,6 +16,7 @@
 
 #include "scene/gl/GLContext3D.h"
 #include "ui/qt/KeyInput.h"
+#include "ui/qt/QtPainter.h"
 
 namespace ui::qt {
 
@@ -146,6 +148,12 @@ void TFormWindow::hideEvent(QHideEvent* event) {
 
 TFormWindow::~TFormWindow() {
   if (FForm) FForm->SetHost(nullptr);
+  // The textures Qt made of the kept pictures go with the window's GL context.
+  if (context()) {
+    makeCurrent();
+    FPaintCache.Clear();
+    doneCurrent();
+  }
 }
 
 void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
@@ -156,6 +164,7 @@ void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
   FForm = nullptr;
   form.reset();
   if (hasDevice) {
+    FPaintCache.Clear();
     // The programs, sampler and textures that the drawing contexts made here share.
     if (FMadeContexts) scene::gl::ReleaseGLDevice();
     doneCurrent();
@@ -225,8 +234,48 @@ void TFormWindow::paintGL() {
   if (FForm) {
     FForm->PrepareToPaint();
     FForm->Paint3D({defaultFramebufferObject(), pixelWidth, pixelHeight});
+    Paint2D(pixelWidth, pixelHeight);
   }
   emit FramePresented();
+}
+
+void TFormWindow::ResetGLState(int pixelWidth, int pixelHeight) {
+  // The 3D device sets the state of each of its passes itself; Qt's paint engine sets what it
+  // uses but takes these as GL's defaults: no sampler objects (they would override its
+  // textures' filtering), no vertex array, program or buffers bound, no depth, stencil,
+  // scissor or culling, unpacking of tightly packed rows.
+  QOpenGLExtraFunctions* gl = context()->extraFunctions();
+  gl->glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
+  gl->glViewport(0, 0, pixelWidth, pixelHeight);
+  for (GLuint unit = 0; unit < 8; ++unit)
+    gl->glBindSampler(unit, 0);
+  gl->glActiveTexture(GL_TEXTURE0);
+  gl->glBindVertexArray(0);
+  gl->glUseProgram(0);
+  gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+  gl->glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
+  gl->glDisable(GL_DEPTH_TEST);
+  gl->glDisable(GL_CULL_FACE);
+  gl->glDisable(GL_SCISSOR_TEST);
+  gl->glDisable(GL_STENCIL_TEST);
+  gl->glDisable(GL_BLEND);
+  gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  gl->glDepthMask(GL_TRUE);
+  gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  gl->glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  gl->glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+}
+
+void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {
+  ResetGLState(pixelWidth, pixelHeight);
+  {
+    QPainter painter(this);
+    TQtPainter qtPainter(painter, FPaintCache);
+    FForm->Paint2D(qtPainter);
+  }
+  // The same defaults for the next frame's clear and passes, whatever the engine left.
+  ResetGLState(pixelWidth, pixelHeight);
 }
 
 void TFormWindow::closeEvent(QCloseEvent* event) {
