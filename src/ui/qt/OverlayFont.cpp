@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -53,8 +54,9 @@ QString ResolveFamily(std::string_view family) {
 
 namespace {
 
+// 1 to 4096 window units; NaN gives 1.
 float UsableSize(float size) {
-  return size >= 1 ? size : 1;  // NaN too gives 1
+  return size >= 1 ? std::min(size, 4096.0f) : 1;
 }
 
 int WholePixelSize(float size) {

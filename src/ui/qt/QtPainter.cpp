@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
@@ -301,6 +300,11 @@ bool TQtPainter::DrawRasterised(const TWindowRect& rect, float rx, float ry, flo
   const std::int32_t width = thickness > 0 ? std::max(steps(thickness * scale), 1) : 0;
   const double half = double(width) / (2 * kSizeSteps);
   const QRectF outer = device.mapRect(RectOf(rect)).adjusted(-half, -half, half, half);
+  // Far beyond any screen (or not a number): the engine clips such paths itself.
+  constexpr double limit = 1 << 20;
+  if (!(std::abs(outer.left()) < limit && std::abs(outer.top()) < limit && outer.width() < limit &&
+        outer.height() < limit))
+    return false;
   const auto corner = [&](std::int32_t radius) {
     return std::max(radius + width / 2.0, double(width)) / kSizeSteps;
   };

@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <limits>
 #include <string>
 
 #include "ui/qt/OverlayFont.h"
@@ -73,6 +74,11 @@ TEST_F(Measuring, WidthsGrowWithTheTextAndExactlyWithTheSize) {
         << size;
   EXPECT_NEAR(measure.Metrics({"Default", 24, 0}).Ascent,
               2 * measure.Metrics({"Default", 12, 0}).Ascent, 0.5);
+  // Sizes below 1 (and not numbers) measure as 1.
+  const float at1 = measure.TextWidth({"Default", 1, 0}, text);
+  EXPECT_GT(at1, 0);
+  for (const float size : {0.0f, -3.0f, std::numeric_limits<float>::quiet_NaN()})
+    EXPECT_FLOAT_EQ(measure.TextWidth({"Default", size, 0}, text), at1) << size;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "ui/qt/QtPainter.h"
@@ -152,6 +153,38 @@ TEST(QtPainter, OpacityAndTheColoursAlphaBlendOverWhatIsThere) {
       const QRgb got = At(image, 30, 20);
       EXPECT_TRUE(Near(got, c.expected))
           << NameOf(drawing) << ": " << Hex(c.color) << " at " << c.opacity << " gave " << Hex(got);
+    }
+}
+
+TEST(QtPainter, DegenerateShapesDrawNothing) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const struct {
+    const char* what;
+    bool outline;
+    TWindowRect rect;
+    float thickness;
+    QRgb color;
+    float opacity;
+  } cases[] = {{"empty fill", false, {20, 20, 20, 40}, 0, 0xFF000000, 1},
+               {"inverted fill", false, {40, 40, 20, 20}, 0, 0xFF000000, 1},
+               {"inverted outline", true, {40, 40, 20, 20}, 2, 0xFF000000, 1},
+               {"outline without thickness", true, {10, 10, 40, 40}, 0, 0xFF000000, 1},
+               {"negative thickness", true, {10, 10, 40, 40}, -2, 0xFF000000, 1},
+               {"not a number", false, {nan, 10, 40, 40}, 0, 0xFF000000, 1},
+               {"transparent colour", false, {10, 10, 40, 40}, 0, 0x00FF0000, 1},
+               {"no opacity", true, {10, 10, 40, 40}, 2, 0xFF000000, 0},
+               {"opacity not a number", false, {10, 10, 40, 40}, 0, 0xFF000000, nan}};
+  const QImage untouched = Canvas(50, 50);
+  for (const TShapeDrawing drawing : BothWays)
+    for (const auto& c : cases) {
+      QImage image = Canvas(50, 50);
+      Paint(image, drawing, [&](TQtPainter& p) {
+        if (c.outline)
+          p.StrokeRect(c.rect, 4, 4, c.thickness, c.color, c.opacity);
+        else
+          p.FillRect(c.rect, 4, 4, c.color, c.opacity);
+      });
+      EXPECT_EQ(image, untouched) << NameOf(drawing) << ": " << c.what;
     }
 }
 
