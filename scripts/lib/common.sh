@@ -12,8 +12,8 @@ ORVANE_PACKAGES=(
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-image-formats-plugins
   # images, OpenGL and Mesa's software rasterizer
   libpng-dev zlib1g-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
-  # a virtual display, driving it and capturing it; a font for the 2D layer
-  xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core
+  # a virtual display, driving it and capturing it; fonts (the program carries Open Sans)
+  xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-open-sans
 )
 
 # A step's title, with the minutes and seconds since the script started.

@@ -2,9 +2,11 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QNativeGestureEvent>
 #include <QOpenGLContext>
-#include <QOpenGLFunctions>
+#include <QOpenGLExtraFunctions>
+#include <QPainter>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTouchEvent>
@@ -13,6 +15,8 @@
 #include <vector>
 
 #include "scene/gl/GLContext3D.h"
+#include "ui/qt/KeyInput.h"
+#include "ui/qt/QtPainter.h"
 
 namespace ui::qt {
 
@@ -29,18 +33,6 @@ std::optional<scene::TMouseButton> ButtonOf(Qt::MouseButton button) {
     default:
       return std::nullopt;
   }
-}
-
-scene::TShiftState ShiftOf(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
-  scene::TShiftState s = 0;
-  if (keys & Qt::ShiftModifier) s |= scene::ssShift;
-  if (keys & Qt::AltModifier) s |= scene::ssAlt;
-  if (keys & Qt::ControlModifier) s |= scene::ssCtrl;
-  if (keys & Qt::MetaModifier) s |= scene::ssCommand;
-  if (buttons & Qt::LeftButton) s |= scene::ssLeft;
-  if (buttons & Qt::RightButton) s |= scene::ssRight;
-  if (buttons & Qt::MiddleButton) s |= scene::ssMiddle;
-  return s;
 }
 
 TPlatformPointer PointerOf(const QSinglePointEvent& event) {
@@ -135,6 +127,15 @@ void TFormWindow::wheelEvent(QWheelEvent* event) {
   if (FForm) FPointer->Wheel(event->angleDelta().y(), PointerOf(*event));
 }
 
+void TFormWindow::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  if (!FForm) return;
+  const TKeyPress press = KeyPressOf(event->key(), event->text(), event->modifiers());
+  // A key without a code or a character (a modifier alone, an arrow) tells the form nothing.
+  if (press.Key == 0 && press.KeyChar == 0) return;
+  FForm->KeyDown(press.Key, press.KeyChar, press.Shift);
+}
+
 void TFormWindow::focusOutEvent(QFocusEvent* event) {
   if (FForm) FPointer->Lost();
   QOpenGLWindow::focusOutEvent(event);
@@ -147,6 +148,12 @@ void TFormWindow::hideEvent(QHideEvent* event) {
 
 TFormWindow::~TFormWindow() {
   if (FForm) FForm->SetHost(nullptr);
+  // The textures Qt made of the kept pictures go with the window's GL context.
+  if (context()) {
+    makeCurrent();
+    FPaintCache.Clear();
+    doneCurrent();
+  }
 }
 
 void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
@@ -157,6 +164,7 @@ void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
   FForm = nullptr;
   form.reset();
   if (hasDevice) {
+    FPaintCache.Clear();
     // The programs, sampler and textures that the drawing contexts made here share.
     if (FMadeContexts) scene::gl::ReleaseGLDevice();
     doneCurrent();
@@ -226,8 +234,48 @@ void TFormWindow::paintGL() {
   if (FForm) {
     FForm->PrepareToPaint();
     FForm->Paint3D({defaultFramebufferObject(), pixelWidth, pixelHeight});
+    Paint2D(pixelWidth, pixelHeight);
   }
   emit FramePresented();
+}
+
+void TFormWindow::ResetGLState(int pixelWidth, int pixelHeight) {
+  // The 3D device sets the state of each of its passes itself; Qt's paint engine sets what it
+  // uses but takes these as GL's defaults: no sampler objects (they would override its
+  // textures' filtering), no vertex array, program or buffers bound, no depth, stencil,
+  // scissor or culling, unpacking of tightly packed rows.
+  QOpenGLExtraFunctions* gl = context()->extraFunctions();
+  gl->glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
+  gl->glViewport(0, 0, pixelWidth, pixelHeight);
+  for (GLuint unit = 0; unit < 8; ++unit)
+    gl->glBindSampler(unit, 0);
+  gl->glActiveTexture(GL_TEXTURE0);
+  gl->glBindVertexArray(0);
+  gl->glUseProgram(0);
+  gl->glBindBuffer(GL_ARRAY_BUFFER, 0);
+  gl->glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
+  gl->glDisable(GL_DEPTH_TEST);
+  gl->glDisable(GL_CULL_FACE);
+  gl->glDisable(GL_SCISSOR_TEST);
+  gl->glDisable(GL_STENCIL_TEST);
+  gl->glDisable(GL_BLEND);
+  gl->glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  gl->glDepthMask(GL_TRUE);
+  gl->glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  gl->glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  gl->glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+  gl->glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+}
+
+void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {
+  ResetGLState(pixelWidth, pixelHeight);
+  {
+    QPainter painter(this);
+    TQtPainter qtPainter(painter, FPaintCache);
+    FForm->Paint2D(qtPainter);
+  }
+  // The same defaults for the next frame's clear and passes, whatever the engine left.
+  ResetGLState(pixelWidth, pixelHeight);
 }
 
 void TFormWindow::closeEvent(QCloseEvent* event) {

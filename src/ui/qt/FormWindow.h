@@ -2,7 +2,8 @@
 // 2D controls over them, and forwards size changes to the form.
 //
 // It draws straight into the window's own framebuffer (no intermediate widget image), so a
-// frame costs one render pass, one resolve into the window and the swap.
+// frame costs one render pass per view, one resolve into the window, the 2D layer painted
+// over it with Qt's OpenGL paint engine, and the swap.
 #pragma once
 
 #include <QOpenGLWindow>
@@ -14,6 +15,7 @@
 #include "ui/pointer/PointerInput.h"
 #include "ui/qt/NativeZoom.h"
 #include "ui/qt/QtOneShotTimer.h"
+#include "ui/qt/QtPainter.h"
 
 namespace ui::qt {
 
@@ -60,6 +62,8 @@ class TFormWindow : public QOpenGLWindow,
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  // Keys go to the form (see KeyPressOf); held keys repeat as presses.
+  void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
@@ -74,6 +78,12 @@ class TFormWindow : public QOpenGLWindow,
   std::unique_ptr<TMultiTouchManager> FTouches;
   TNativeZoomTracker FNativeZoom;
 
+  TQtPaintCache FPaintCache;  // pictures and fonts of the 2D layer, kept between frames
+
+  // Paints the 2D layer over the 3D views with Qt's paint engine on the window.
+  void Paint2D(int pixelWidth, int pixelHeight);
+  // The GL state Qt's paint engine and the 3D device start from.
+  void ResetGLState(int pixelWidth, int pixelHeight);
   TMultiTouchManager& Touches();
   // ITouchWindow
   scene::TSceneNode* ObjectUnderTouch(TPointF point) override;

@@ -9,6 +9,7 @@
 #include "ui/ErrorMessage.h"
 #include "ui/ErrorReport.h"
 #include "ui/qt/FormWindow.h"
+#include "ui/qt/OverlayFont.h"
 
 namespace ui::qt {
 
@@ -26,6 +27,7 @@ void TQtShell::PrepareGraphics() {
 }
 
 TQtShell::TQtShell(int& argc, char** argv) : QApplication(argc, argv) {
+  RegisterOverlayFonts();
   // Errors that the 2D layer reports and goes on after get the same message box.
   SetErrorReporter([this](const std::string& text) { ReportError(QString::fromStdString(text)); });
 }

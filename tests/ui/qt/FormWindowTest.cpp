@@ -1,0 +1,228 @@
+// The form's native window on the test's X display: the 2D layer painted with Qt's OpenGL
+// engine over a 3D view, frame after frame (the 3D device and the paint engine leave each
+// other a usable GL state), and key presses handed to the form.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scene/objects/Sphere.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+#include "ui/Viewport3D.h"
+#include "ui/qt/FormWindow.h"
+#include "ui/qt/QtShell.h"
+
+namespace ui::qt {
+namespace {
+
+constexpr scene::TAlphaColor Sky = 0xFF2040A0, Badge = 0xFF20C040, Ink = 0xFFFFFFFF;
+
+// A picture of 2 x 2 pixels: red, green / blue, white.
+TBitmapPtr Quadrants() {
+  scene::TTextureImage image(2, 2);
+  const std::uint8_t pixels[] = {255, 0, 0,   255, 0,   255, 0,   255,
+                                 0,   0, 255, 255, 255, 255, 255, 255};
+  std::copy(std::begin(pixels), std::end(pixels), image.Pixels.begin());
+  return std::make_shared<TBitmap>(std::move(image));
+}
+
+// A rounded badge, an outline, a line of text and a picture.
+class TBadge : public TControl {
+ protected:
+  void Paint(IPainter& painter) override {
+    painter.FillRect({10, 10, 130, 60}, 12, 12, Badge, 1);
+    painter.StrokeRect({150, 10, 270, 60}, 12, 12, 3, Badge, 1);
+    painter.DrawText({"Default", 24, 0}, "Orvane", {10, 150}, Ink, 1);
+    painter.DrawBitmap(*FPicture, {0, 0, 2, 2}, {250, 120, 290, 160}, 1, false);
+  }
+
+ private:
+  TBitmapPtr FPicture = Quadrants();
+};
+
+struct Window : ::testing::Test {
+  std::unique_ptr<TFormBase> form = std::make_unique<TFormBase>();
+  std::unique_ptr<TFormWindow> window;
+  std::vector<QImage> frames;
+
+  Window() {
+    form->SetClientSize(320, 200);
+    auto* view = new TViewport3D;
+    form->AddChild(view);
+    view->SetAlign(TControlAlign::Client);
+    view->SetColor(Sky);
+    auto* sphere = new scene::TSphere;  // unlit red without a material
+    view->AddChild(sphere);
+    sphere->Scale().SetX(6);
+    sphere->Scale().SetY(6);
+    sphere->Scale().SetZ(6);
+    auto* badge = new TBadge;
+    form->AddChild(badge);
+    badge->SetBounds(0, 0, 320, 200);
+    badge->SetHitTest(false);
+
+    window = std::make_unique<TFormWindow>(*form);
+    // Each frame as it was drawn, read back before the swap.
+    QObject::connect(window.get(), &TFormWindow::FramePresented, [this] {
+      QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+      const int w = window->width(), h = window->height();
+      QImage frame(w, h, QImage::Format_RGBA8888);
+      gl->glBindFramebuffer(GL_FRAMEBUFFER, window->defaultFramebufferObject());
+      gl->glPixelStorei(GL_PACK_ALIGNMENT, 4);
+      gl->glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
+      frames.push_back(frame.mirrored());
+    });
+  }
+
+  ~Window() override {
+    window->FreeForm(std::move(form));
+    window.reset();
+  }
+
+  // Waits for `count` frames in all (ten seconds at the most: Mesa draws in software).
+  bool WaitForFrames(size_t count) {
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    const auto connection = QObject::connect(
+        window.get(), &TFormWindow::FramePresented, &loop,
+        [&] {
+          if (frames.size() >= count) loop.quit();
+        },
+        Qt::QueuedConnection);
+    deadline.start(10000);
+    if (frames.size() < count) loop.exec();
+    QObject::disconnect(connection);
+    return frames.size() >= count;
+  }
+};
+
+std::string Hex(QRgb c) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%08X", c);
+  return text;
+}
+
+void ExpectColor(const QImage& frame, int x, int y, scene::TAlphaColor expected) {
+  const QRgb got = frame.pixel(x, y) | 0xFF000000;  // the window's alpha is not shown
+  EXPECT_EQ(Hex(got), Hex(expected)) << "at " << x << ", " << y;
+}
+
+TEST_F(Window, PaintsThe2DLayerOverThe3DViewEveryFrame) {
+  window->ShowForm();
+  ASSERT_TRUE(WaitForFrames(1)) << "the window drew no frame";
+  window->update();
+  ASSERT_TRUE(WaitForFrames(frames.size() + 1));
+  window->update();
+  ASSERT_TRUE(WaitForFrames(frames.size() + 1));
+  ASSERT_EQ(frames.front().size(), QSize(320, 200));
+  for (size_t i = 0; i < frames.size(); ++i) {
+    SCOPED_TRACE("frame " + std::to_string(i + 1));
+    const QImage& f = frames[i];
+    ExpectColor(f, 160, 100, 0xFFFF0000);  // the sphere
+    ExpectColor(f, 300, 180, Sky);
+    // The filled badge, the view in the box's corners outside its rounded corners.
+    ExpectColor(f, 70, 35, Badge);
+    ExpectColor(f, 11, 11, Sky);
+    ExpectColor(f, 128, 58, Sky);
+    ExpectColor(f, 14, 35, Badge);
+    // Antialiased: the rounded corner blends the badge into the view.
+    int blended = 0;
+    for (int y = 10; y < 22; ++y)
+      for (int x = 10; x < 22; ++x) {
+        const QRgb c = f.pixel(x, y) | 0xFF000000;
+        if (c != Sky && c != Badge) ++blended;
+      }
+    EXPECT_GE(blended, 8);
+    // The outline on the edge, the view inside it.
+    ExpectColor(f, 150, 35, Badge);
+    ExpectColor(f, 210, 10, Badge);
+    ExpectColor(f, 210, 35, Sky);
+    ExpectColor(f, 151, 11, Sky);
+    // The picture's pixels in its quarters.
+    ExpectColor(f, 260, 130, 0xFFFF0000);
+    ExpectColor(f, 280, 130, 0xFF00FF00);
+    ExpectColor(f, 260, 150, 0xFF0000FF);
+    ExpectColor(f, 280, 150, 0xFFFFFFFF);
+    ExpectColor(f, 248, 140, Sky);
+    // The text: bright pixels above its baseline only.
+    int bright = 0, belowBaseline = 0;
+    for (int y = 110; y < 170; ++y)
+      for (int x = 5; x < 140; ++x)
+        if (qGray(f.pixel(x, y)) > 200) ++(y < 150 ? bright : belowBaseline);
+    EXPECT_GT(bright, 100);
+    EXPECT_EQ(belowBaseline, 0);
+  }
+}
+
+TEST_F(Window, HandsKeyPressesToTheForm) {
+  struct TKey {
+    TKeyCode key;
+    char32_t keyChar;
+    scene::TShiftState shift;
+  };
+  std::vector<TKey> keys;
+  form->OnKeyDown = [&](scene::TSceneNode&, TKeyCode& key, char32_t& keyChar,
+                        scene::TShiftState shift) {
+    keys.push_back({key, keyChar, shift});
+  };
+  const struct {
+    QEvent::Type type;
+    int qtKey;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    bool autoRepeat;
+  } events[] = {
+      {QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a", false},
+      {QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a", true},  // held: repeats
+      {QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a", false},
+      {QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, "", false},  // nothing to tell
+      {QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier, "", false},
+      {QEvent::KeyPress, Qt::Key_F10, Qt::NoModifier, "", false},
+  };
+  for (const auto& e : events) {
+    QKeyEvent event(e.type, e.qtKey, e.modifiers, e.text, e.autoRepeat);
+    QCoreApplication::sendEvent(window.get(), &event);
+    if (e.type == QEvent::KeyPress) {
+      EXPECT_TRUE(event.isAccepted());
+    }
+  }
+  ASSERT_EQ(keys.size(), 4u);
+  EXPECT_EQ(keys[0].key, 'A');
+  EXPECT_EQ(keys[0].keyChar, U'a');
+  EXPECT_EQ(keys[1].key, 'A');
+  EXPECT_EQ(keys[2].key, vkTab);
+  EXPECT_EQ(keys[2].shift, scene::ssShift);
+  EXPECT_EQ(keys[3].key, vkF10);
+  EXPECT_EQ(keys[3].keyChar, 0u);
+}
+
+}  // namespace
+}  // namespace ui::qt
+
+// The windows need a display (xvfb-run gives the tests one).
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();  // the build lists them
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
+    std::fprintf(stderr, "No display: run the window tests under xvfb-run.\n");
+    return 1;
+  }
+  ui::qt::TQtShell::PrepareGraphics();
+  QGuiApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}
