@@ -44,8 +44,8 @@ class IPainter : public ITextMeasure {
   virtual void StrokeRect(const TWindowRect& rect, float rx, float ry, float thickness,
                           scene::TAlphaColor color, float opacity) = 0;
   // Part `source` of the bitmap (pixels of the bitmap) stretched over `dest`.
-  virtual void DrawBitmap(const TBitmap& bitmap, const TWindowRect& source,
-                          const TWindowRect& dest, float opacity, bool smooth) = 0;
+  virtual void DrawBitmap(const TBitmap& bitmap, const TWindowRect& source, const TWindowRect& dest,
+                          float opacity, bool smooth) = 0;
   // One line of UTF-8 text whose baseline starts at `origin`.
   virtual void DrawText(const TFont& font, std::string_view text, TPointF origin,
                         scene::TAlphaColor color, float opacity) = 0;
