@@ -3,10 +3,8 @@
 namespace ui {
 
 TText::TText() {
-  FSettings.WordWrap = true;
-  FSettings.Trimming = TTextTrimming::None;
-  FSettings.HorzAlign = TTextAlign::Center;
-  FSettings.VertAlign = TTextAlign::Center;
+  FSettings =
+      WithLayout(FSettings, true, TTextTrimming::None, TTextAlign::Center, TTextAlign::Center);
 }
 
 void TText::SetText(std::string text) {

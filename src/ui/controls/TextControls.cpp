@@ -84,22 +84,14 @@ void TPresentedTextControl::Paint(IPainter& painter) {
 
 TLabel::TLabel() {
   SetHitTest(false);
-  TTextSettings s = TextSettings();
-  s.WordWrap = true;
-  s.Trimming = TTextTrimming::Character;
-  s.HorzAlign = TTextAlign::Leading;
-  s.VertAlign = TTextAlign::Center;
-  SetTextSettings(s);
+  SetTextSettings(WithLayout(TextSettings(), true, TTextTrimming::Character, TTextAlign::Leading,
+                             TTextAlign::Center));
 }
 
 TButton::TButton() {
   SetAutoCapture(true);
-  TTextSettings s = TextSettings();
-  s.WordWrap = false;
-  s.Trimming = TTextTrimming::Character;
-  s.HorzAlign = TTextAlign::Center;
-  s.VertAlign = TTextAlign::Center;
-  SetTextSettings(s);
+  SetTextSettings(WithLayout(TextSettings(), false, TTextTrimming::Character, TTextAlign::Center,
+                             TTextAlign::Center));
 }
 
 bool TButton::IsFocused() const {

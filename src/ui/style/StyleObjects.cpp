@@ -122,22 +122,25 @@ std::vector<TImageLink> AtScales(TWindowRect r) {
 
 }  // namespace
 
-TButtonStyleLinks DesktopButtonLinks() {
+namespace {
+// A column of the desktop's button picture: the normal, hot and pressed faces one below the
+// other; a focused button looks hot or normal.
+TButtonStyleLinks PictureColumn(float left, float right, bool focusedLooksHot) {
   TButtonStyleLinks l;
-  l.States[0] = AtScales({4, 168, 84, 207});
-  l.States[1] = AtScales({4, 212, 84, 251});
-  l.States[2] = AtScales({4, 255, 84, 294});
-  l.States[3] = AtScales({4, 212, 84, 251});
+  l.States[0] = AtScales({left, 168, right, 207});
+  l.States[1] = AtScales({left, 212, right, 251});
+  l.States[2] = AtScales({left, 255, right, 294});
+  l.States[3] = l.States[focusedLooksHot ? 1 : 0];
   return l;
+}
+}  // namespace
+
+TButtonStyleLinks DesktopButtonLinks() {
+  return PictureColumn(4, 84, true);
 }
 
 TButtonStyleLinks DesktopSpeedButtonLinks() {
-  TButtonStyleLinks l;
-  l.States[0] = AtScales({86, 168, 126, 207});
-  l.States[1] = AtScales({86, 212, 126, 251});
-  l.States[2] = AtScales({86, 255, 126, 294});
-  l.States[3] = AtScales({86, 168, 126, 207});
-  return l;
+  return PictureColumn(86, 126, false);
 }
 
 }  // namespace ui

@@ -50,6 +50,16 @@ struct TTextSettings {
   friend bool operator==(const TTextSettings&, const TTextSettings&) = default;
 };
 
+// `s` with its alignment, wrapping and trimming replaced (a control class's defaults).
+inline TTextSettings WithLayout(TTextSettings s, bool wordWrap, TTextTrimming trimming,
+                                TTextAlign horzAlign, TTextAlign vertAlign) {
+  s.WordWrap = wordWrap;
+  s.Trimming = trimming;
+  s.HorzAlign = horzAlign;
+  s.VertAlign = vertAlign;
+  return s;
+}
+
 // The settings that reach the screen: each group from `style` when named in `styled`,
 // otherwise from `own`.
 inline TTextSettings MergeTextSettings(const TTextSettings& own, const TTextSettings& style,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/PanelElement.h"
 #include "support/RecordingPainter.h"
 #include "ui/Form.h"
 #include "ui/controls/Shapes.h"
@@ -39,16 +40,7 @@ struct SidePanel : ::testing::Test {
     book->AddStyle("", nullptr);
     book->AddStyle("Windows 8 Desktop", [] {
       auto style = std::make_unique<TStyle>();
-      style->AddElement("Panel1Style1", [] {
-        auto* r = new TRectangle;
-        r->SetFillColor(0xFF35356F);
-        r->SetStrokeKind(TBrushKind::None);
-        r->SetRadii(8, 8);
-        r->SetHitTest(false);
-        r->SetSize(257, 314);
-        r->SetAlign(TControlAlign::Center);
-        return r;
-      });
+      style->AddElement("Panel1Style1", [] { return testing::MakeRoundedPanelElement(); });
       style->AddElement("Buttonstyle", [] {
         return MakeButtonStyleElement("Windows 8 Desktopstyle.png", DesktopButtonLinks());
       });

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/PanelElement.h"
 #include "support/RecordingPainter.h"
 #include "ui/Form.h"
 #include "ui/controls/Shapes.h"
@@ -250,12 +251,9 @@ struct AppliedCopy : Styles {
     book->AddStyle("", [] {
       auto style = std::make_unique<TStyle>();
       style->AddElement("Panel1Style1", [] {
-        auto* r = new TRectangle;
-        r->SetFillColor(0xFF35356F);
-        r->SetStrokeKind(TBrushKind::None);
-        r->SetRadii(8, 8);
-        r->SetSize(257, 314);
-        r->SetAlign(TControlAlign::Center);
+        // With a part inside that would take the pointer if the copy were not locked.
+        TRectangle* r = testing::MakeRoundedPanelElement();
+        r->SetHitTest(true);
         auto* inner = new TRectangle;
         inner->SetBounds(10, 10, 20, 20);
         r->AddChild(inner);
