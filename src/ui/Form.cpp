@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 #include "ui/style/StyleBook.h"
 #include "ui/style/StyledControl.h"
+#include "ui/window/WindowService.h"
 
 namespace ui {
 
@@ -11,10 +12,98 @@ void TFormBase::SetCaption(std::string caption) {
   if (FHost) FHost->SetCaption(FCaption);
 }
 
+TFormBase::~TFormBase() {
+  WindowService().Forget(*this);
+}
+
 void TFormBase::SetClientSize(int width, int height) {
   FClientWidth = width;
   FClientHeight = height;
+  FBounds.Width = width;
+  FBounds.Height = height;
   if (!FHost) ClientResized(static_cast<float>(width), static_cast<float>(height));
+}
+
+bool TFormBase::FullScreen() const {
+  return FFullScreen || WindowService().FullScreen(*this);
+}
+
+void TFormBase::SetFullScreen(bool v) {
+  if (IsLoading())
+    FFullScreen = v;
+  else
+    WindowService().SetFullScreen(*this, v);
+}
+
+TWindowBounds TFormBase::Bounds() const {
+  return FPlatformWindow ? FPlatformWindow->Bounds() : FBounds;
+}
+
+void TFormBase::SetBounds(const TWindowBounds& bounds) {
+  FBounds = bounds;
+  if (FPlatformWindow)
+    FPlatformWindow->SetBounds(bounds);
+  else
+    SetClientSize(bounds.Width, bounds.Height);
+}
+
+void TFormBase::SetLeft(int v) {
+  TWindowBounds b = Bounds();
+  b.Left = v;
+  SetBounds(b);
+}
+
+void TFormBase::SetTop(int v) {
+  TWindowBounds b = Bounds();
+  b.Top = v;
+  SetBounds(b);
+}
+
+void TFormBase::SetWidth(int v) {
+  TWindowBounds b = Bounds();
+  b.Width = v;
+  SetBounds(b);
+}
+
+void TFormBase::SetHeight(int v) {
+  TWindowBounds b = Bounds();
+  b.Height = v;
+  SetBounds(b);
+}
+
+TWindowState TFormBase::WindowState() const {
+  return FPlatformWindow ? FPlatformWindow->State() : FWindowState;
+}
+
+void TFormBase::SetWindowState(TWindowState state) {
+  WindowService().SetWindowState(*this, state);
+}
+
+void TFormBase::SetBorderStyle(TFormBorderStyle style) {
+  FBorderStyle = style;
+  ApplyFrame();
+}
+
+void TFormBase::SetBorderIcons(TBorderIcons icons) {
+  FBorderIcons = icons;
+  ApplyFrame();
+}
+
+void TFormBase::SetFormStyle(TFormStyle style) {
+  FFormStyle = style;
+  ApplyFrame();
+}
+
+void TFormBase::ApplyFrame() {
+  if (FPlatformWindow) FPlatformWindow->SetFrame(FBorderStyle, FBorderIcons, FFormStyle);
+}
+
+void TFormBase::Show() {
+  WindowService().Show(*this);
+}
+
+void TFormBase::Hide() {
+  WindowService().Hide(*this);
 }
 
 void TFormBase::SetStyleBook(TStyleBook* book) {

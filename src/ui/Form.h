@@ -1,7 +1,8 @@
 // The logic of a window: its stored properties, client area and the controls it holds.
 //
 // The platform window (ui/qt) hosts a form: it forwards size changes, paints and input to it,
-// and the form asks the host for repaints. Closing and showing go through the application.
+// and the form asks the host for repaints. Showing, hiding, the window's state and full
+// screen go through the window service (ui/window), which the native window carries out.
 #pragma once
 
 #include <functional>
@@ -15,6 +16,8 @@
 #include "ui/WindowHost.h"
 #include "ui/paint/Painter.h"
 #include "ui/pointer/PointerRouting.h"
+#include "ui/window/PlatformWindow.h"
+#include "ui/window/WindowTypes.h"
 
 namespace ui {
 
@@ -26,10 +29,16 @@ using scene::claNull;
 using scene::claWhite;
 using scene::TAlphaColor;
 
-enum class TWindowPlacement { Stored, ScreenCenter };
+class TWindowService;
+
+// Where a window is placed at its first show: at its stored bounds, centred in the work area
+// of its screen, or centred over the main window.
+enum class TWindowPlacement { Stored, ScreenCenter, MainFormCenter };
 
 class TFormBase : public scene::TSceneNode {
  public:
+  ~TFormBase() override;
+
   const std::string& Caption() const { return FCaption; }
   void SetCaption(std::string caption);
 
@@ -45,8 +54,42 @@ class TFormBase : public scene::TSceneNode {
   // The window's style book (not owned; forgotten when freed), or null.
   TStyleBook* StyleBook() const { return FStyleBook; }
   void SetStyleBook(TStyleBook* book);
-  bool FullScreen() const { return FFullScreen; }
-  void SetFullScreen(bool v) { FFullScreen = v; }
+  // Full screen: borderless over the whole of the window's screen. While the window loads the
+  // value is only remembered (the first show enters full screen then); afterwards the window
+  // service reads and changes it. A hidden window asked for it is shown.
+  bool FullScreen() const;
+  void SetFullScreen(bool v);
+
+  // The window's outer bounds (frame and caption included) on the screen: the native window's
+  // while there is one. Without one there is no frame, and the client size follows.
+  int Left() const { return Bounds().Left; }
+  int Top() const { return Bounds().Top; }
+  int Width() const { return Bounds().Width; }
+  int Height() const { return Bounds().Height; }
+  TWindowBounds Bounds() const;
+  void SetBounds(const TWindowBounds& bounds);
+  void SetLeft(int v);
+  void SetTop(int v);
+  void SetWidth(int v);
+  void SetHeight(int v);
+
+  TWindowState WindowState() const;
+  void SetWindowState(TWindowState state);
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle style);
+  TBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TBorderIcons icons);
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle style);
+
+  // See TWindowService::Show and Hide.
+  void Show();
+  void Hide();
+  bool Visible() const { return FPlatformWindow && FPlatformWindow->Visible(); }
+
+  // The native window, or null while the platform has made none.
+  IPlatformWindow* PlatformWindow() const { return FPlatformWindow; }
+  void SetPlatformWindow(IPlatformWindow* window) { FPlatformWindow = window; }
 
   // The platform window showing this form, or null before it is shown.
   IWindowHost* Host() const { return FHost; }
@@ -117,12 +160,22 @@ class TFormBase : public scene::TSceneNode {
       OnKeyDown;
 
  private:
+  friend class TWindowService;
+  void ApplyFrame();
+
   std::string FCaption;
   int FClientWidth = 640, FClientHeight = 480;
   float FAreaWidth = 640, FAreaHeight = 480;
   TAlphaColor FFillColor = claWhite;
   TWindowPlacement FPlacement = TWindowPlacement::Stored;
+  // Full screen asked for while the window could not enter it (loading or hidden).
   bool FFullScreen = false;
+  TWindowBounds FBounds{0, 0, 640, 480};
+  TWindowState FWindowState = wsNormal;
+  TFormBorderStyle FBorderStyle = TFormBorderStyle::Sizeable;
+  TBorderIcons FBorderIcons = AllBorderIcons;
+  TFormStyle FFormStyle = TFormStyle::Normal;
+  IPlatformWindow* FPlatformWindow = nullptr;
   IWindowHost* FHost = nullptr;
   TStyleBook* FStyleBook = nullptr;
   TPointerRouting FPointer{*this};

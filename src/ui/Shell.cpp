@@ -1,5 +1,7 @@
 #include "ui/Shell.h"
 
+#include "ui/window/WindowService.h"
+
 namespace ui {
 
 TShell::~TShell() {
@@ -17,6 +19,7 @@ void TShell::Run() {
     FPlatform.CreateWindowFor(*form);
   }
   if (FForms.empty() || FTerminated) return;
+  WindowService().SetMainForm(FForms.front().get());
   FPlatform.ShowWindow(*FForms.front());
   FPlatform.RunLoop(*FForms.front());
 }

@@ -15,8 +15,9 @@ namespace ui {
 class IShellPlatform {
  public:
   virtual ~IShellPlatform() = default;
-  // Gives `form` a native window (hidden) and connects them.
+  // Gives `form` a native window (hidden) and connects them (TFormBase::SetPlatformWindow).
   virtual void CreateWindowFor(TFormBase& form) = 0;
+  // Shows the main window at the start (the Qt shell through TFormBase::Show).
   virtual void ShowWindow(TFormBase& form) = 0;
   // Runs the event loop until Quit is called or the main window is closed.
   virtual void RunLoop(TFormBase& mainForm) = 0;
@@ -43,7 +44,8 @@ class TShell {
   }
 
   // Creates every registered window in order (building its stored tree, finishing loading,
-  // then its creation handler), shows the first one and runs the event loop.
+  // then its creation handler), makes the first one the window service's main window, shows
+  // it and runs the event loop.
   void Run();
   // Asks the event loop to end after the current message.
   void Terminate();
