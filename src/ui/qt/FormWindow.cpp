@@ -7,6 +7,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTouchEvent>
@@ -17,10 +18,45 @@
 #include "scene/gl/GLContext3D.h"
 #include "ui/qt/KeyInput.h"
 #include "ui/qt/QtPainter.h"
+#include "ui/window/WindowService.h"
 
 namespace ui::qt {
 
 namespace {
+
+// The largest size Qt gives a window: no limit.
+constexpr int NoSizeLimit = (1 << 24) - 1;
+
+bool FixedSize(TFormBorderStyle style) {
+  return style == TFormBorderStyle::Single || style == TFormBorderStyle::ToolWindow;
+}
+
+// The frame as window flags. The caption's buttons belong to its window menu, so without
+// biSystemMenu there are none (no close button either); a borderless window has none at all.
+Qt::WindowFlags FlagsOf(TFormBorderStyle style, TBorderIcons icons, TFormStyle formStyle) {
+  const bool tool = style == TFormBorderStyle::ToolWindow || style == TFormBorderStyle::SizeToolWin;
+  Qt::WindowFlags flags = tool ? Qt::Tool : Qt::Window;
+  if (style == TFormBorderStyle::None) {
+    flags |= Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (icons & biSystemMenu) {
+      flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+      if (icons & biMinimize) flags |= Qt::WindowMinimizeButtonHint;
+      if (icons & biMaximize) flags |= Qt::WindowMaximizeButtonHint;
+    }
+  }
+  if (formStyle != TFormStyle::Normal) flags |= Qt::WindowStaysOnTopHint;
+  return flags;
+}
+
+QRect RectOf(const TWindowBounds& b) {
+  return {b.Left, b.Top, b.Width, b.Height};
+}
+
+TWindowBounds BoundsOf(const QRect& r) {
+  return {r.x(), r.y(), r.width(), r.height()};
+}
 
 std::optional<scene::TMouseButton> ButtonOf(Qt::MouseButton button) {
   switch (button) {
@@ -50,11 +86,31 @@ TFormWindow::TFormWindow(TFormBase& form)
       FForm(&form),
       FPointer(std::make_unique<TPointerInput>(form)) {
   setTitle(QString::fromStdString(form.Caption()));
-  resize(form.ClientWidth(), form.ClientHeight());
+  FBorderStyle = form.BorderStyle();
+  setFlags(FlagsOf(form.BorderStyle(), form.BorderIcons(), form.FormStyle()));
+  SetClientGeometry({form.Left(), form.Top(), form.ClientWidth(), form.ClientHeight()});
+  FNormalBounds = RectOf(Bounds());
+  if (form.WindowState() != wsNormal) SetState(form.WindowState());
   form.SetHost(this);
+  form.SetPlatformWindow(this);
   const QStyleHints* hints = QGuiApplication::styleHints();
   FPointer->SetDoubleClickLimits(hints->mouseDoubleClickInterval(),
                                  static_cast<float>(hints->mouseDoubleClickDistance()));
+  connect(this, &QWindow::windowStateChanged, this,
+          [this](Qt::WindowState state) { WindowSystemStateChanged(state); });
+  // Qt moves the windows of a removed screen to a remaining one; once it has, each window
+  // covers or is kept inside the screen it is on (a window of another screen stays as it is).
+  connect(qGuiApp, &QGuiApplication::screenRemoved, this, [this] {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          QScreen* primary = QGuiApplication::primaryScreen();
+          if (!primary) return;
+          if (!QGuiApplication::screens().contains(screen())) setScreen(primary);
+          if (FForm) WindowService().ScreenRemoved(*FForm);
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 TMultiTouchManager& TFormWindow::Touches() {
@@ -147,7 +203,10 @@ void TFormWindow::hideEvent(QHideEvent* event) {
 }
 
 TFormWindow::~TFormWindow() {
-  if (FForm) FForm->SetHost(nullptr);
+  if (FForm) {
+    FForm->SetHost(nullptr);
+    FForm->SetPlatformWindow(nullptr);
+  }
   // The textures Qt made of the kept pictures go with the window's GL context.
   if (context()) {
     makeCurrent();
@@ -161,6 +220,7 @@ void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
   if (hasDevice) makeCurrent();
   FTouches.reset();  // it watches the form's controls
   form->SetHost(nullptr);
+  form->SetPlatformWindow(nullptr);
   FForm = nullptr;
   form.reset();
   if (hasDevice) {
@@ -171,26 +231,118 @@ void TFormWindow::FreeForm(std::unique_ptr<TFormBase> form) {
   }
 }
 
-void TFormWindow::ShowForm() {
-  resize(FForm->ClientWidth(), FForm->ClientHeight());
-  if (FForm->Placement() == TWindowPlacement::ScreenCenter) {
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->availableGeometry();
-    setPosition(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
-  if (FForm->FullScreen())
-    EnterFullScreen();
-  else
-    show();
+QScreen* TFormWindow::CurrentScreen() const {
+  return screen() ? screen() : QGuiApplication::primaryScreen();
 }
 
-void TFormWindow::EnterFullScreen() {
-  // Borderless over the whole monitor. The explicit geometry covers desktops without a window
-  // manager (no full-screen state to ask for there).
-  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  setFlag(Qt::FramelessWindowHint, true);
-  setGeometry(screen->geometry());
-  showFullScreen();
+QMargins TFormWindow::Margins() const {
+  if (FBorderStyle == TFormBorderStyle::None) return {};
+  const QMargins m = frameMargins();
+  return m.isNull() ? FLastMargins : m;
+}
+
+TWindowBounds TFormWindow::Bounds() const {
+  return BoundsOf(geometry().marginsAdded(Margins()));
+}
+
+TWindowBounds TFormWindow::WorkArea() const {
+  const QScreen* s = CurrentScreen();
+  return s ? BoundsOf(s->availableGeometry()) : Bounds();
+}
+
+void TFormWindow::SetOuterGeometry(const QRect& outer) {
+  SetClientGeometry(outer.marginsRemoved(Margins()));
+}
+
+void TFormWindow::SetClientGeometry(const QRect& client) {
+  // The limits of a fixed frame would keep the new size out.
+  setMinimumSize(QSize(0, 0));
+  setMaximumSize(QSize(NoSizeLimit, NoSizeLimit));
+  setGeometry(client);
+  ApplySizeLimits();
+}
+
+void TFormWindow::ApplySizeLimits() {
+  if (FixedSize(FBorderStyle) && FState == wsNormal) {
+    setMinimumSize(size());
+    setMaximumSize(size());
+  } else {
+    setMinimumSize(QSize(0, 0));
+    setMaximumSize(QSize(NoSizeLimit, NoSizeLimit));
+  }
+}
+
+void TFormWindow::SetFrame(TFormBorderStyle style, TBorderIcons icons, TFormStyle formStyle) {
+  if (FBorderStyle != TFormBorderStyle::None && !frameMargins().isNull())
+    FLastMargins = frameMargins();
+  FBorderStyle = style;
+  setFlags(FlagsOf(style, icons, formStyle));
+  if (FState == wsMaximized)
+    ApplyState();
+  else
+    ApplySizeLimits();
+}
+
+void TFormWindow::SetBounds(const TWindowBounds& bounds) {
+  FNormalBounds = RectOf(bounds);
+  if (FState == wsNormal) SetOuterGeometry(FNormalBounds);
+}
+
+void TFormWindow::SetState(TWindowState state) {
+  if (FState == wsNormal && state != wsNormal) {
+    FNormalBounds = RectOf(Bounds());
+    if (!frameMargins().isNull()) FLastMargins = frameMargins();
+  }
+  FState = state;
+  ApplyState();
+}
+
+void TFormWindow::ApplyState() {
+  // Each state is placed explicitly as well: without a window manager nobody else does.
+  const QScopedValueRollback applying(FApplyingState, true);
+  QScreen* s = CurrentScreen();
+  switch (FState) {
+    case wsNormal:
+      SetOuterGeometry(FNormalBounds);
+      setWindowStates(Qt::WindowNoState);
+      break;
+    case wsMaximized:
+      if (FBorderStyle == TFormBorderStyle::None) {
+        // Borderless over the whole monitor: full screen.
+        if (s) SetClientGeometry(s->geometry());
+        setWindowStates(Qt::WindowFullScreen);
+      } else {
+        if (s) SetOuterGeometry(s->availableGeometry());
+        setWindowStates(Qt::WindowMaximized);
+      }
+      break;
+    case wsMinimized:
+      setWindowStates(Qt::WindowMinimized);
+      break;
+  }
+}
+
+void TFormWindow::WindowSystemStateChanged(Qt::WindowStates states) {
+  if (FApplyingState) return;
+  TWindowState state = wsNormal;
+  if (states & Qt::WindowMinimized)
+    state = wsMinimized;
+  else if (states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+    state = wsMaximized;
+  if (state == FState) return;
+  if (FState == wsNormal) FNormalBounds = RectOf(Bounds());
+  FState = state;
+  ApplySizeLimits();
+}
+
+void TFormWindow::ShowNative() {
+  // setVisible keeps the window's state (show() would make it normal on some platforms).
+  setVisible(true);
+}
+
+void TFormWindow::Activate() {
+  raise();
+  requestActivate();
 }
 
 void TFormWindow::Invalidate(const TWindowRect&) {
@@ -280,6 +432,9 @@ void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {
 
 void TFormWindow::closeEvent(QCloseEvent* event) {
   event->accept();
+  // Closed like hidden: a full-screen window leaves full screen and enters it again when it
+  // is shown next.
+  if (FForm) WindowService().Hide(*FForm);
   emit Closed();
 }
 

@@ -1,12 +1,16 @@
 // The native window of a form: an OpenGL window that shows the form's 3D views and paints its
-// 2D controls over them, and forwards size changes to the form.
+// 2D controls over them, forwards size changes to the form, and carries out what the window
+// service decides: frame, bounds, state (full screen is a borderless maximised window),
+// showing and hiding.
 //
 // It draws straight into the window's own framebuffer (no intermediate widget image), so a
 // frame costs one render pass per view, one resolve into the window, the 2D layer painted
 // over it with Qt's OpenGL paint engine, and the swap.
 #pragma once
 
+#include <QMargins>
 #include <QOpenGLWindow>
+#include <QRect>
 #include <memory>
 
 #include "ui/Form.h"
@@ -22,17 +26,15 @@ namespace ui::qt {
 class TFormWindow : public QOpenGLWindow,
                     public IWindowHost,
                     public IContextFactory,
-                    public ITouchWindow {
+                    public ITouchWindow,
+                    public IPlatformWindow {
   Q_OBJECT
 
  public:
   explicit TFormWindow(TFormBase& form);
   ~TFormWindow() override;
 
-  // Shows the window at the form's stored client size, placed as the form says, then full
-  // screen when the form asks for it.
-  void ShowForm();
-  void EnterFullScreen();
+  // Made hidden at the form's stored client size, position, frame and state.
   // Frees the form while this window's device is current.
   void FreeForm(std::unique_ptr<TFormBase> form);
 
@@ -42,6 +44,19 @@ class TFormWindow : public QOpenGLWindow,
   void SetCaption(const std::string& caption) override;
   TPointF ClientToScreen(TPointF client) const override;
   IContextFactory& ContextFactory() override { return *this; }
+
+  // IPlatformWindow
+  void CreateNative() override { create(); }
+  bool Visible() const override { return isVisible(); }
+  void ShowNative() override;
+  void HideNative() override { hide(); }
+  void Activate() override;
+  void SetFrame(TFormBorderStyle style, TBorderIcons icons, TFormStyle formStyle) override;
+  TWindowBounds Bounds() const override;
+  void SetBounds(const TWindowBounds& bounds) override;
+  TWindowState State() const override { return FState; }
+  void SetState(TWindowState state) override;
+  TWindowBounds WorkArea() const override;
 
   // IContextFactory
   std::unique_ptr<scene::TContext3D> CreateContext(int pixelWidth, int pixelHeight,
@@ -90,6 +105,26 @@ class TFormWindow : public QOpenGLWindow,
   scene::TSceneNode& WindowObject() override { return *FForm; }
   float ScreenScale() const override { return Scale(); }
   bool FMadeContexts = false;  // this window's device holds the views' shared objects
+
+  QScreen* CurrentScreen() const;
+  // The frame's widths around the client area: the window system's once it has framed the
+  // window, until then those it had the last time it was framed.
+  QMargins Margins() const;
+  // Client geometry of the given outer bounds, with the size limits of a fixed frame.
+  void SetOuterGeometry(const QRect& outer);
+  void SetClientGeometry(const QRect& client);
+  // A fixed-size frame (Single, ToolWindow) in the normal state holds the client size.
+  void ApplySizeLimits();
+  // Puts the window where its state says and tells the window system the state.
+  void ApplyState();
+  // The state the window system gave the window (a window manager's maximise or minimise).
+  void WindowSystemStateChanged(Qt::WindowStates states);
+
+  TFormBorderStyle FBorderStyle = TFormBorderStyle::Sizeable;
+  TWindowState FState = wsNormal;
+  QRect FNormalBounds;  // outer bounds of the normal state, kept while in another
+  QMargins FLastMargins;
+  bool FApplyingState = false;
 };
 
 }  // namespace ui::qt

@@ -88,7 +88,7 @@ TFormWindow* TQtShell::WindowOf(const TFormBase& form) const {
 }
 
 void TQtShell::ShowWindow(TFormBase& form) {
-  if (TFormWindow* window = WindowOf(form)) window->ShowForm();
+  form.Show();
 }
 
 void TQtShell::RunLoop(TFormBase& mainForm) {

@@ -1,6 +1,7 @@
 // The form's native window on the test's X display: the 2D layer painted with Qt's OpenGL
 // engine over a 3D view, frame after frame (the 3D device and the paint engine leave each
-// other a usable GL state), and key presses handed to the form.
+// other a usable GL state), key presses handed to the form, and the frame the window asks
+// the window system for.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -123,7 +124,7 @@ void ExpectColor(const QImage& frame, int x, int y, scene::TAlphaColor expected)
 }
 
 TEST_F(Window, PaintsThe2DLayerOverThe3DViewEveryFrame) {
-  window->ShowForm();
+  form->Show();
   ASSERT_TRUE(WaitForFrames(1)) << "the window drew no frame";
   window->update();
   ASSERT_TRUE(WaitForFrames(frames.size() + 1));
@@ -209,6 +210,53 @@ TEST_F(Window, HandsKeyPressesToTheForm) {
   EXPECT_EQ(keys[2].shift, scene::ssShift);
   EXPECT_EQ(keys[3].key, vkF10);
   EXPECT_EQ(keys[3].keyChar, 0u);
+}
+
+// The caption's buttons belong to its window menu; a borderless window has no caption; a
+// fixed frame holds the client size; StayOnTop and Popup windows stay above the others.
+TEST(WindowFrame, FollowsTheBorderStyleIconsAndFormStyle) {
+  constexpr Qt::WindowFlags Caption = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  constexpr Qt::WindowFlags Buttons = Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                      Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+  const struct {
+    const char* Name;
+    TFormBorderStyle Style;
+    TBorderIcons Icons;
+    TFormStyle FormStyle;
+    Qt::WindowFlags On, Off;
+    bool Fixed;
+  } cases[] = {
+      {"main window", TFormBorderStyle::Sizeable, AllBorderIcons, TFormStyle::Normal,
+       Caption | Buttons, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint, false},
+      {"About window", TFormBorderStyle::Single, 0, TFormStyle::StayOnTop,
+       Caption | Qt::WindowStaysOnTopHint, Qt::FramelessWindowHint | Buttons, true},
+      {"menu only", TFormBorderStyle::Sizeable, biSystemMenu, TFormStyle::Popup,
+       Caption | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint,
+       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint, false},
+      {"buttons without the menu", TFormBorderStyle::Sizeable, biMinimize | biMaximize,
+       TFormStyle::Normal, Caption, Buttons, false},
+      {"borderless", TFormBorderStyle::None, AllBorderIcons, TFormStyle::Normal,
+       Qt::FramelessWindowHint, Qt::WindowTitleHint | Buttons, false},
+      {"tool window", TFormBorderStyle::ToolWindow, AllBorderIcons, TFormStyle::Normal,
+       Qt::Tool | Caption, Qt::FramelessWindowHint, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TFormBase form;
+    form.SetClientSize(200, 100);
+    form.SetBorderStyle(c.Style);
+    form.SetBorderIcons(c.Icons);
+    form.SetFormStyle(c.FormStyle);
+    TFormWindow window(form);
+    EXPECT_EQ(window.flags() & c.On, c.On);
+    EXPECT_EQ(window.flags() & c.Off, Qt::WindowFlags());
+    EXPECT_EQ(window.size(), QSize(200, 100));
+    EXPECT_EQ(window.minimumSize() == window.maximumSize(), c.Fixed);
+    // Changed on the window that exists: the same flags as made with them.
+    form.SetBorderStyle(TFormBorderStyle::Sizeable);
+    EXPECT_FALSE(window.flags() & Qt::FramelessWindowHint);
+    EXPECT_NE(window.minimumSize(), window.maximumSize());
+  }
 }
 
 }  // namespace
