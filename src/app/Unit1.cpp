@@ -12,7 +12,11 @@ void TForm1::BuildStoredTree() {
   SetCaption("About");
   SetClientSize(515, 265);
   SetFillColor(0xFF244477);
-  SetPlacement(ui::TWindowPlacement::ScreenCenter);
+  // A fixed caption without buttons, above the main window and centred over it.
+  SetBorderStyle(ui::TFormBorderStyle::Single);
+  SetBorderIcons(0);
+  SetFormStyle(ui::TFormStyle::StayOnTop);
+  SetPlacement(ui::TWindowPlacement::MainFormCenter);
 }
 
 }  // namespace app

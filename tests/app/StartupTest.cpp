@@ -63,6 +63,16 @@ TEST_F(Startup, CreatesBothWindowsInOrderAndShowsOnlyTheMainOne) {
   EXPECT_TRUE(Form2->FullScreen());
   EXPECT_EQ(Form2->Placement(), ui::TWindowPlacement::ScreenCenter);
   EXPECT_EQ(Form1->Caption(), "About");
+  // A fixed caption without buttons, above the main window and centred over it.
+  EXPECT_EQ(Form1->ClientWidth(), 515);
+  EXPECT_EQ(Form1->ClientHeight(), 265);
+  EXPECT_EQ(Form1->BorderStyle(), ui::TFormBorderStyle::Single);
+  EXPECT_EQ(Form1->BorderIcons(), 0u);
+  EXPECT_EQ(Form1->FormStyle(), ui::TFormStyle::StayOnTop);
+  EXPECT_EQ(Form1->Placement(), ui::TWindowPlacement::MainFormCenter);
+  EXPECT_EQ(Form2->BorderStyle(), ui::TFormBorderStyle::Sizeable);
+  EXPECT_EQ(Form2->BorderIcons(), ui::AllBorderIcons);
+  EXPECT_EQ(Form2->FormStyle(), ui::TFormStyle::Normal);
 }
 
 TEST_F(Startup, MainWindowOpensWithTheCameraFarOutAndGlidingIn) {
