@@ -45,6 +45,9 @@ class TShell {
   // Creates every registered window in order (building its stored tree, finishing loading,
   // then its creation handler), shows the first one and runs the event loop.
   void Run();
+  // Shows a window that Run created, without waiting for it (a second window beside the main
+  // one).
+  void ShowWindow(TFormBase& form) { FPlatform.ShowWindow(form); }
   // Asks the event loop to end after the current message.
   void Terminate();
   bool Terminated() const { return FTerminated; }
