@@ -5,9 +5,12 @@
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "scene/animation/AnimationPlatform.h"
+#include "ui/MenuPresenter.h"
 #include "ui/PngDecoder.h"
 #include "ui/Shell.h"
 #include "ui/qt/QtAnimationPlatform.h"
+#include "ui/qt/QtMenuPresenter.h"
+#include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtShell.h"
 
 namespace app {
@@ -19,13 +22,19 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   // The one animation clock runs on the event loop's timers.
   ui::qt::TQtAnimationPlatform animationPlatform;
   scene::TAnimationPlatformInstallation animationClock(animationPlatform);
+  // Context menus in the desktop's look; a chosen item's click runs on the loop's timers.
+  ui::qt::TQtMenuPresenter menuPresenter;
+  ui::qt::TQtOneShotTimerSource menuTimers;
+  ui::TMenuPlatformInstallation menus(menuPresenter, menuTimers);
   PngDecoder = ui::DecodePng;
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 
   ui::TShell application(platform);
+  Application = &application;
   application.RegisterWindow(Form2);
   application.RegisterWindow(Form1);
   application.Run();
+  Application = nullptr;
   return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/BodyCatalogue.h"
 #include "app/StoredStyleBook.h"
+#include "app/Unit1.h"
 #include "scene/animation/Interpolation.h"
 
 namespace app {
@@ -12,6 +13,7 @@ namespace app {
 TPngDecoder PngDecoder;
 
 TForm2* Form2 = nullptr;
+ui::TShell* Application = nullptr;
 bool Dragging = false;
 int LastZoomDistance = 0;
 std::string PictureFolder;
@@ -69,9 +71,7 @@ void TForm2::BuildStoredTree() {
     AddStoredStyles(*StyleBook1);
     AddChild(StyleBook1);
     SetStyleBook(StyleBook1);
-    PopupMenu1 = new ui::TPopupMenu;
-    PopupMenu1->SetName("PopupMenu1");
-    AddChild(PopupMenu1);
+    BuildMenu();
   };
   extras.AddAfterFirstMaterial = [this] { BuildTexts(); };
   static_cast<TStoredScene&>(*this) = BuildStoredScene(*viewport, *this, extras);
@@ -119,6 +119,37 @@ void TForm2::BuildPanel() {
     const int index = row.Index;
     button->OnClick = [this, index](scene::TSceneNode&) { FlyTo(index); };
     *buttons[i] = button;
+  }
+}
+
+void TForm2::BuildMenu() {
+  PopupMenu1 = new ui::TPopupMenu;
+  PopupMenu1->SetName("PopupMenu1");
+  AddChild(PopupMenu1);
+  using namespace std::placeholders;
+  const struct {
+    ui::TMenuItem* TForm2::*item;
+    const char* name;
+    const char* text;
+    bool checked;
+    void (TForm2::*onClick)(scene::TSceneNode&);
+  } items[] = {
+      {&TForm2::MenuItem1, "MenuItem1", "Auto-rotate", true, &TForm2::MenuItem1Click},
+      {&TForm2::MenuItem2, "MenuItem2", "Show names", true, &TForm2::MenuItem2Click},
+      {&TForm2::MenuItem3, "MenuItem3", "Show info", false, &TForm2::MenuItem3Click},
+      {&TForm2::MenuItem5, "MenuItem5", "Full screen", true, &TForm2::MenuItem5Click},
+      {&TForm2::MenuItem7, "MenuItem7", "Screenshot", false, &TForm2::MenuItem7Click},
+      {&TForm2::MenuItem6, "MenuItem6", "About", false, &TForm2::MenuItem6Click},
+      {&TForm2::MenuItem4, "MenuItem4", "Exit", false, &TForm2::MenuItem4Click},
+  };
+  for (const auto& row : items) {
+    auto* item = new ui::TMenuItem;
+    item->SetName(row.name);
+    PopupMenu1->AddChild(item);
+    item->SetText(row.text);
+    item->SetIsChecked(row.checked);
+    item->OnClick = std::bind(row.onClick, this, _1);
+    this->*row.item = item;
   }
 }
 
@@ -311,6 +342,45 @@ void TForm2::FlyTo(int index) {
   const scene::TSphere* body = index == 1 ? Sphere1 : Moons()[static_cast<size_t>(index - 2)];
   Dummy1->RotationAngle().SetY(index == 1 ? body->RotationAngle().Y()
                                           : body->RotationAngle().Y() - 90);
+}
+
+void TForm2::MenuItem1Click(scene::TSceneNode&) {
+  MenuItem1->SetIsChecked(!MenuItem1->IsChecked());
+  // Each resumes from the angle where it stopped (TOrbitAnimation), so nothing jumps.
+  for (TOrbitAnimation* animation : FloatAnimations) {
+    if (MenuItem1->IsChecked())
+      animation->Start();
+    else
+      animation->StopAtCurrent();
+  }
+}
+
+void TForm2::MenuItem2Click(scene::TSceneNode&) {
+  MenuItem2->SetIsChecked(!MenuItem2->IsChecked());
+  Label1->SetVisible(MenuItem2->IsChecked());
+}
+
+void TForm2::MenuItem3Click(scene::TSceneNode&) {
+  MenuItem3->SetIsChecked(!MenuItem3->IsChecked());
+  Text1->SetVisible(MenuItem3->IsChecked());
+  Text2->SetVisible(MenuItem3->IsChecked());
+}
+
+void TForm2::MenuItem5Click(scene::TSceneNode&) {
+  MenuItem5->SetIsChecked(!MenuItem5->IsChecked());
+  Form2->SetFullScreen(MenuItem5->IsChecked());
+}
+
+void TForm2::MenuItem7Click(scene::TSceneNode&) {
+  // The screenshot command comes here.
+}
+
+void TForm2::MenuItem6Click(scene::TSceneNode&) {
+  if (Application && Form1) Application->ShowWindow(*Form1);
+}
+
+void TForm2::MenuItem4Click(scene::TSceneNode&) {
+  if (Application) Application->Terminate();
 }
 
 void TForm2::PrepareToPaint() {

@@ -10,6 +10,7 @@
 #include "app/StoredScene.h"
 #include "ui/Form.h"
 #include "ui/PopupMenu.h"
+#include "ui/Shell.h"
 #include "ui/controls/Text.h"
 #include "ui/controls/TextControls.h"
 #include "ui/gestures/GestureEvent.h"
@@ -32,8 +33,12 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void PrepareToPaint() override;
   void FormCreate(scene::TSceneNode& sender);
 
-  // The context menu of the view and the bodies.
+  // The context menu of the view and the bodies, and its items in the order shown:
+  // "Auto-rotate", "Show names", "Show info", "Full screen", "Screenshot", "About", "Exit".
   ui::TPopupMenu* PopupMenu1 = nullptr;
+  ui::TMenuItem *MenuItem1 = nullptr, *MenuItem2 = nullptr, *MenuItem3 = nullptr,
+                *MenuItem5 = nullptr, *MenuItem7 = nullptr, *MenuItem6 = nullptr,
+                *MenuItem4 = nullptr;
   // The current body's name over the view, and its information: captions and values.
   ui::TLabel* Label1 = nullptr;
   ui::TText* Text1 = nullptr;
@@ -79,9 +84,27 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseButton button,
                      scene::TShiftState shift, float x, float y);
 
+  // The menu's handlers. Each item that carries a mark inverts it itself (none checks
+  // automatically), then acts on it.
+  // "Auto-rotate": the planet's spin and the orbits resume from where they stand, or stop there.
+  void MenuItem1Click(scene::TSceneNode& sender);
+  // "Show names": the body's name over the view.
+  void MenuItem2Click(scene::TSceneNode& sender);
+  // "Show info": the information texts either side of the centre line.
+  void MenuItem3Click(scene::TSceneNode& sender);
+  // "Full screen": the main window fills the screen, or goes back to a framed window.
+  void MenuItem5Click(scene::TSceneNode& sender);
+  // "Screenshot".
+  void MenuItem7Click(scene::TSceneNode& sender);
+  // "About": shows the About window beside this one.
+  void MenuItem6Click(scene::TSceneNode& sender);
+  // "Exit": ends the program.
+  void MenuItem4Click(scene::TSceneNode& sender);
+
   const TSceneTextures* Textures() const { return FTextures.get(); }
 
  private:
+  void BuildMenu();
   void ConnectNavigation();
   void BuildOverlay(ui::TViewport3D& viewport);
   void BuildPanel();
@@ -94,6 +117,9 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
 
 // State of the main window's unit, alive from start to end of the process.
 extern TForm2* Form2;
+// The application running the windows, set by the entry point for the time it runs (null
+// while none runs).
+extern ui::TShell* Application;
 extern bool Dragging;
 extern int LastZoomDistance;
 extern std::string PictureFolder;

@@ -154,6 +154,7 @@ void TFormBase::KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift
     focused->KeyDown(key, keyChar, shift);
     if (key == 0 && keyChar == 0) return;
   }
+  if (FPointer.KeyboardContextMenu(key, shift)) return;
   if (OnKeyDown) OnKeyDown(*this, key, keyChar, shift);
 }
 

@@ -138,8 +138,9 @@ class TFormBase : public scene::TSceneNode {
   void Paint2D(IPainter& painter);
 
   // A key pressed while the window is active. The focused control has it first; when that
-  // control does not consume it (it leaves `key` and `keyChar` as they were), OnKeyDown runs.
-  // keyChar is the character the key types (0 for none).
+  // control does not consume it (it leaves `key` and `keyChar` as they were), Shift+F10 and the
+  // menu key open a context menu (TPointerRouting::KeyboardContextMenu), and other keys go to
+  // OnKeyDown. keyChar is the character the key types (0 for none).
   void KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift);
 
   // Builds the window's stored objects with their stored properties (runs while loading).

@@ -47,6 +47,9 @@ class TShell {
   // then its creation handler), makes the first one the window service's main window, shows
   // it and runs the event loop.
   void Run();
+  // Shows a window that Run created, without waiting for it (a second window beside the main
+  // one).
+  void ShowWindow(TFormBase& form) { FPlatform.ShowWindow(form); }
   // Asks the event loop to end after the current message.
   void Terminate();
   bool Terminated() const { return FTerminated; }

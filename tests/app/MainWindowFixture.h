@@ -1,6 +1,7 @@
-// The main window after start-up at 1332 x 829, on a platform that shows nothing, with the
-// camera where the glide ends (-26) and a recording drawing context for picking. The clock is
-// driven by hand and never advanced unless a test does, so the glide writes nothing.
+// The main window after start-up at 1332 x 829, on a platform that shows nothing (it records
+// the windows shown and the requests to end), with the camera where the glide ends (-26) and
+// a recording drawing context for picking. The clock is driven by hand and never advanced
+// unless a test does, so the glide writes nothing.
 //
 // Points used with the pointer are chosen off the side panel (40 to 185 across, 40 to 393
 // down), which takes the pointer where it lies.
@@ -22,10 +23,12 @@ namespace app::testing {
 
 class TQuietPlatform : public ui::IShellPlatform {
  public:
+  std::vector<ui::TFormBase*> Shown;  // every window shown, in order
+  int Quits = 0;
   void CreateWindowFor(ui::TFormBase&) override {}
-  void ShowWindow(ui::TFormBase&) override {}
+  void ShowWindow(ui::TFormBase& form) override { Shown.push_back(&form); }
   void RunLoop(ui::TFormBase&) override {}
-  void Quit() override {}
+  void Quit() override { ++Quits; }
   void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
     forms.clear();
   }
@@ -39,6 +42,7 @@ struct TMainWindowFixture : ::testing::Test {
   TForm2* form = nullptr;
 
   TMainWindowFixture() {
+    app::Application = &*Application;
     Application->RegisterWindow(Form2);
     Application->RegisterWindow(Form1);
     Application->Run();
@@ -51,6 +55,7 @@ struct TMainWindowFixture : ::testing::Test {
   ~TMainWindowFixture() override {
     form->SetHost(nullptr);
     Application.reset();
+    app::Application = nullptr;
     Form2 = nullptr;
     Form1 = nullptr;
   }

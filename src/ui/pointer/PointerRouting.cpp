@@ -41,6 +41,25 @@ void SetMouseOver(TSceneNode* target, bool over) {
   if (auto* o = dynamic_cast<TControl3D*>(target)) o->SetMouseOver(over);
 }
 
+// The first control of `owner`'s tree, depth first in child order, that is shown and enabled
+// and has a context menu; hidden and disabled controls are skipped with what they hold.
+TControl* FirstControlWithMenu(const TSceneNode& owner) {
+  for (TSceneNode* child : owner.Children()) {
+    auto* control = dynamic_cast<TControl*>(child);
+    if (!control || !control->Visible() || !control->Enabled()) continue;
+    if (control->PopupMenu()) return control;
+    if (TControl* inner = FirstControlWithMenu(*control)) return inner;
+  }
+  return nullptr;
+}
+
+bool IsContextMenuKey(TKeyCode key, scene::TShiftState shift) {
+  const scene::TShiftState modifiers =
+      shift & (scene::ssShift | scene::ssAlt | scene::ssCtrl | scene::ssCommand);
+  return (key == vkF10 && modifiers == scene::ssShift) ||
+         (key == vkApps && (modifiers & ~scene::ssShift) == 0);
+}
+
 void DeliverWheel(TSceneNode* target, scene::TShiftState shift, int wheelDelta, bool& handled) {
   if (auto* control = dynamic_cast<TControl*>(target))
     control->MouseWheel(shift, wheelDelta, handled);
@@ -126,6 +145,17 @@ bool TPointerRouting::ContextMenuRequest(TPointF client, TPointF screen) {
   SetFocus(target);
   auto* control = dynamic_cast<TControl*>(target);
   return control && control->RequestContextMenu(screen);
+}
+
+bool TPointerRouting::KeyboardContextMenu(TKeyCode key, scene::TShiftState shift) {
+  if (!IsContextMenuKey(key, shift)) return false;
+  auto* control = dynamic_cast<TControl*>(FFocused);
+  if (!control || !control->IsShownAndEnabled() || !control->PopupMenu())
+    control = FirstControlWithMenu(FForm);
+  if (!control) return false;
+  const TWindowRect r = control->AbsoluteRect();
+  return control->RequestContextMenu(
+      FForm.ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
 }
 
 void TPointerRouting::Capture(TSceneNode* target) {

@@ -16,6 +16,7 @@
 
 #include "scene/picking/PointerInput.h"
 #include "scene/tree/SceneNode.h"
+#include "ui/Keys.h"
 #include "ui/PointF.h"
 
 namespace ui {
@@ -34,6 +35,12 @@ class TPointerRouting : public scene::TSceneNode {
   // A right press (or right double-click) at `client`: the target under it is focused and asked
   // to open its menu at `screen` (pixels). True when a menu opened: the press is then consumed.
   bool ContextMenuRequest(TPointF client, TPointF screen);
+  // Shift+F10 or the menu key opens a context menu from the keyboard, at the centre of the
+  // control it belongs to: the focused control's own menu, or, when that control has none or
+  // nothing is focused, the menu of the window's first shown control that has one (the 3D view
+  // never takes the focus, and a person with only a keyboard must still reach its menu). True
+  // when the key asked for a menu and a control had one; other keys return false.
+  bool KeyboardContextMenu(TKeyCode key, scene::TShiftState shift);
 
   // The target under a client point: the window's visible controls from the last to the
   // first, the first answer wins; null when none.

@@ -53,6 +53,7 @@ struct Routing : ::testing::Test {
     form.ClientResized(800, 600);
     panel->SetBounds(700, 0, 100, 600);
     view->SetPopupMenu(menu);
+    menu->AddChild(new TMenuItem);  // a menu opens only with an item to show
     menu->OnPopup = [this](TPopupMenu& m, int x, int y) {
       log.push_back("menu " + m.PopupComponent()->Name() + " " + std::to_string(x) + "," +
                     std::to_string(y));

@@ -1,0 +1,171 @@
+// The context menu as a person uses it: a right click on empty space opens it with its
+// top-left corner at the pointer, Shift+F10 at the centre of the screen; the scene goes on
+// moving while it is open; its items show the information, hide the name, stop and resume
+// the bodies' motion and end the program. The screen is 1920 x 1080; the side panel covers
+// (40, 40) to (185, 393).
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <thread>
+
+#include "E2eSupport.h"
+
+namespace e2e {
+namespace {
+
+// The rows of the menu, top to bottom.
+enum TRow { AutoRotate, ShowNames, ShowInfo, FullScreen, Screenshot, About, Exit, RowCount };
+
+// A menu is a light box: from a point just inside its top-left corner, how far its light
+// background reaches to the right and down. Empty when there is no light box there.
+QRect MenuBoxAt(const QImage& screen, QPoint corner) {
+  const QPoint inside = corner + QPoint(3, 3);
+  if (!screen.rect().contains(inside) || Brightness(screen, inside.x(), inside.y()) < 200)
+    return {};
+  int right = inside.x(), bottom = inside.y();
+  while (right + 1 < screen.width() && Brightness(screen, right + 1, inside.y()) >= 200)
+    ++right;
+  while (bottom + 1 < screen.height() && Brightness(screen, inside.x(), bottom + 1) >= 200)
+    ++bottom;
+  return QRect(QPoint(corner), QPoint(right + 3, bottom + 3));
+}
+
+// The centre of a row of a menu whose box is `box`: the rows share its height evenly.
+QPoint RowCentre(const QRect& box, TRow row) {
+  return {box.left() + 40, box.top() + box.height() * (2 * row + 1) / (2 * RowCount)};
+}
+
+// How many pixels of `r` differ by more than `levels` in brightness between two captures.
+int Changed(const QImage& a, const QImage& b, QRect r, int levels) {
+  int changed = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (std::abs(Brightness(a, x, y) - Brightness(b, x, y)) > levels) ++changed;
+  return changed;
+}
+
+// Pixels of `colour` (within 4 levels per channel) in `r`.
+int InkIn(const QImage& screen, QRect r, QColor colour) {
+  int count = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = screen.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) <= 4 && std::abs(c.green() - colour.green()) <= 4 &&
+          std::abs(c.blue() - colour.blue()) <= 4)
+        ++count;
+    }
+  return count;
+}
+
+// The planet's disc (radius 255 about the centre), clear of the menu and the panel.
+const QRect PlanetArea(760, 400, 400, 280);
+// Everything below the panel.
+const QRect BelowThePanel(0, 400, 1920, 680);
+// The name at the top centre, light grey; the information texts either side of x = 960.
+const QRect LabelArea(760, 0, 400, 40);
+const QRect CaptionsArea(700, 40, 260, 300), ValuesArea(960, 40, 260, 300);
+const QColor LabelGrey(0xBA, 0xBA, 0xBA);
+
+struct Menu : ::testing::Test {
+  TProcess Program{ORVANE_BINARY};
+  QImage Settled;
+
+  void SetUp() override {
+    ASSERT_TRUE(WaitForWindow("^Moons of Orvane$")) << Program.Output();
+    Settled = CaptureAfterTheGlide();
+    ASSERT_TRUE(ShowsTheGlidedInPlanet(Settled)) << SavePicture(Settled, "menu-start");
+  }
+
+  // Right-clicks at `p` and answers the menu's box once it is shown.
+  QRect OpenAt(QPoint p, QImage* shown = nullptr) {
+    Xdotool("mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()));
+    std::this_thread::sleep_for(150ms);
+    Xdotool("click 3");
+    std::this_thread::sleep_for(600ms);
+    const QImage screen = CaptureScreen();
+    if (shown) *shown = screen;
+    return MenuBoxAt(screen, p);
+  }
+  // Clicks a row of the open menu, then waits for the frames after its click.
+  void Choose(const QRect& box, TRow row) {
+    const QPoint c = RowCentre(box, row);
+    Xdotool("mousemove " + std::to_string(c.x()) + " " + std::to_string(c.y()));
+    std::this_thread::sleep_for(150ms);
+    Xdotool("click 1");
+    std::this_thread::sleep_for(600ms);
+  }
+};
+
+TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
+  QImage open;
+  const QRect box = OpenAt({1500, 150}, &open);
+  SavePicture(open, "menu-open");
+  ASSERT_FALSE(box.isEmpty()) << "no menu at the pointer";
+  EXPECT_EQ(box.topLeft(), QPoint(1500, 150));
+  EXPECT_GT(box.width(), 100);
+  EXPECT_GT(box.height(), 7 * 16);
+  std::this_thread::sleep_for(1s);
+  const QImage stillOpen = CaptureScreen();
+  EXPECT_EQ(MenuBoxAt(stillOpen, {1500, 150}), box);
+  EXPECT_GT(Changed(open, stillOpen, PlanetArea, 8), 1000) << "the planet turns meanwhile";
+
+  EXPECT_EQ(InkIn(Settled, CaptionsArea, Qt::white) + InkIn(Settled, ValuesArea, Qt::white), 0);
+  Choose(box, ShowInfo);
+  const QImage info = CaptureScreen();
+  SavePicture(info, "menu-show-info");
+  EXPECT_TRUE(MenuBoxAt(info, {1500, 150}).isEmpty()) << "the menu has closed";
+  EXPECT_GT(InkIn(info, CaptionsArea, Qt::white), 300);
+  EXPECT_GT(InkIn(info, ValuesArea, Qt::white), 300);
+
+  ASSERT_GT(InkIn(info, LabelArea, LabelGrey), 50);
+  Choose(OpenAt({1500, 150}), ShowNames);
+  const QImage nameless = CaptureScreen();
+  SavePicture(nameless, "menu-names-hidden");
+  EXPECT_EQ(InkIn(nameless, LabelArea, LabelGrey), 0);
+  EXPECT_GT(InkIn(nameless, ValuesArea, Qt::white), 300) << "the information stays";
+}
+
+TEST_F(Menu, AutoRotateOffFreezesTheBodiesAndOnResumesThemWithoutAJump) {
+  Choose(OpenAt({1500, 150}), AutoRotate);
+  const QImage frozen = CaptureScreen();
+  std::this_thread::sleep_for(1s);
+  const QImage later = CaptureScreen();
+  SavePicture(later, "menu-frozen");
+  EXPECT_EQ(Changed(frozen, later, BelowThePanel, 8), 0);
+
+  Choose(OpenAt({1500, 150}), AutoRotate);
+  const QImage resumed = CaptureScreen();
+  SavePicture(resumed, "menu-resumed");
+  std::this_thread::sleep_for(1s);
+  const QImage moving = CaptureScreen();
+  // Resuming changes the picture less than the second of motion that follows it: the bodies
+  // go on from where they stood.
+  const int resuming = Changed(frozen, resumed, BelowThePanel, 24);
+  const int aSecondOn = Changed(resumed, moving, BelowThePanel, 24);
+  EXPECT_GT(aSecondOn, 2000) << "moving again";
+  EXPECT_LT(resuming, aSecondOn);
+}
+
+TEST_F(Menu, ShiftF10OpensItAtTheCentreAndExitEndsTheProgram) {
+  Xdotool("mousemove 1500 150");
+  Xdotool("key shift+F10");
+  std::this_thread::sleep_for(600ms);
+  const QImage open = CaptureScreen();
+  SavePicture(open, "menu-from-the-keyboard");
+  const QRect box = MenuBoxAt(open, {960, 540});
+  ASSERT_FALSE(box.isEmpty()) << "no menu at the centre";
+  EXPECT_EQ(box.topLeft(), QPoint(960, 540));
+  Choose(box, Exit);
+  EXPECT_EQ(Program.Wait(10s), 0) << Program.Output();
+}
+
+TEST_F(Menu, ClosingTheWindowWhileTheMenuIsOpenEndsTheProgramCleanly) {
+  const auto window = WaitForWindow("^Moons of Orvane$");
+  ASSERT_TRUE(window);
+  ASSERT_FALSE(OpenAt({1500, 150}).isEmpty());
+  RequestClose(*window);
+  EXPECT_EQ(Program.Wait(10s), 0) << Program.Output();
+}
+
+}  // namespace
+}  // namespace e2e
