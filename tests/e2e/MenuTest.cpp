@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <functional>
 #include <thread>
 
 #include "E2eSupport.h"
@@ -16,18 +17,27 @@ namespace {
 // The rows of the menu, top to bottom.
 enum TRow { AutoRotate, ShowNames, ShowInfo, FullScreen, Screenshot, About, Exit, RowCount };
 
-// A menu is a light box: from a point just inside its top-left corner, how far its light
-// background reaches to the right and down. Empty when there is no light box there.
+// The desktop's menu: a white box in a one-pixel mid-grey frame. Its rectangle when its
+// top-left corner lies at `corner`: the frame runs right and down from there, white inside;
+// empty when there is no menu there.
+bool IsFrameGrey(const QImage& screen, int x, int y) {
+  if (!screen.rect().contains(x, y)) return false;
+  const QColor c = screen.pixelColor(x, y);
+  return std::abs(c.red() - c.green()) <= 2 && std::abs(c.green() - c.blue()) <= 2 &&
+         c.green() >= 120 && c.green() <= 180;
+}
 QRect MenuBoxAt(const QImage& screen, QPoint corner) {
-  const QPoint inside = corner + QPoint(3, 3);
-  if (!screen.rect().contains(inside) || Brightness(screen, inside.x(), inside.y()) < 200)
+  const QPoint inside = corner + QPoint(2, 2);
+  if (!IsFrameGrey(screen, corner.x(), corner.y()) || !screen.rect().contains(inside) ||
+      screen.pixelColor(inside) != QColor(Qt::white))
     return {};
-  int right = inside.x(), bottom = inside.y();
-  while (right + 1 < screen.width() && Brightness(screen, right + 1, inside.y()) >= 200)
+  int right = corner.x(), bottom = corner.y();
+  while (IsFrameGrey(screen, right + 1, corner.y()))
     ++right;
-  while (bottom + 1 < screen.height() && Brightness(screen, inside.x(), bottom + 1) >= 200)
+  while (IsFrameGrey(screen, corner.x(), bottom + 1))
     ++bottom;
-  return QRect(QPoint(corner), QPoint(right + 3, bottom + 3));
+  if (right - corner.x() < 50 || bottom - corner.y() < 50) return {};
+  return QRect(corner, QPoint(right, bottom));
 }
 
 // The centre of a row of a menu whose box is `box`: the rows share its height evenly.
@@ -66,6 +76,17 @@ const QRect LabelArea(760, 0, 400, 40);
 const QRect CaptionsArea(700, 40, 260, 300), ValuesArea(960, 40, 260, 300);
 const QColor LabelGrey(0xBA, 0xBA, 0xBA);
 
+// The screen once it shows what `shows` looks for, looked at again every 200 ms for up to
+// about 5 seconds (a slow build draws its frames late); the last look when it never does.
+QImage CaptureWhen(const std::function<bool(const QImage&)>& shows) {
+  QImage screen = CaptureScreen();
+  for (int i = 0; i < 25 && !shows(screen); ++i) {
+    std::this_thread::sleep_for(200ms);
+    screen = CaptureScreen();
+  }
+  return screen;
+}
+
 struct Menu : ::testing::Test {
   TProcess Program{ORVANE_BINARY};
   QImage Settled;
@@ -81,18 +102,22 @@ struct Menu : ::testing::Test {
     Xdotool("mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()));
     std::this_thread::sleep_for(150ms);
     Xdotool("click 3");
-    std::this_thread::sleep_for(600ms);
-    const QImage screen = CaptureScreen();
+    const QImage screen = CaptureWhen([p](const QImage& s) { return !MenuBoxAt(s, p).isEmpty(); });
     if (shown) *shown = screen;
     return MenuBoxAt(screen, p);
   }
-  // Clicks a row of the open menu, then waits for the frames after its click.
-  void Choose(const QRect& box, TRow row) {
+  // Clicks a row of the open menu.
+  void Click(const QRect& box, TRow row) {
     const QPoint c = RowCentre(box, row);
     Xdotool("mousemove " + std::to_string(c.x()) + " " + std::to_string(c.y()));
     std::this_thread::sleep_for(150ms);
     Xdotool("click 1");
-    std::this_thread::sleep_for(600ms);
+  }
+  // The same, then waits until the menu has gone and the frames after the click are drawn.
+  void Choose(const QRect& box, TRow row) {
+    Click(box, row);
+    CaptureWhen([box](const QImage& s) { return MenuBoxAt(s, box.topLeft()).isEmpty(); });
+    std::this_thread::sleep_for(500ms);
   }
 };
 
@@ -111,7 +136,8 @@ TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
 
   EXPECT_EQ(InkIn(Settled, CaptionsArea, Qt::white) + InkIn(Settled, ValuesArea, Qt::white), 0);
   Choose(box, ShowInfo);
-  const QImage info = CaptureScreen();
+  const QImage info =
+      CaptureWhen([](const QImage& s) { return InkIn(s, ValuesArea, Qt::white) > 300; });
   SavePicture(info, "menu-show-info");
   EXPECT_TRUE(MenuBoxAt(info, {1500, 150}).isEmpty()) << "the menu has closed";
   EXPECT_GT(InkIn(info, CaptionsArea, Qt::white), 300);
@@ -119,7 +145,8 @@ TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
 
   ASSERT_GT(InkIn(info, LabelArea, LabelGrey), 50);
   Choose(OpenAt({1500, 150}), ShowNames);
-  const QImage nameless = CaptureScreen();
+  const QImage nameless =
+      CaptureWhen([](const QImage& s) { return InkIn(s, LabelArea, LabelGrey) == 0; });
   SavePicture(nameless, "menu-names-hidden");
   EXPECT_EQ(InkIn(nameless, LabelArea, LabelGrey), 0);
   EXPECT_GT(InkIn(nameless, ValuesArea, Qt::white), 300) << "the information stays";
@@ -127,30 +154,39 @@ TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
 
 TEST_F(Menu, AutoRotateOffFreezesTheBodiesAndOnResumesThemWithoutAJump) {
   Choose(OpenAt({1500, 150}), AutoRotate);
-  const QImage frozen = CaptureScreen();
-  std::this_thread::sleep_for(1s);
-  const QImage later = CaptureScreen();
+  // Two captures a second apart show the same; a slow build may still show a frame drawn
+  // before the stop in the first, so the pair is taken again a few times.
+  QImage frozen = CaptureScreen(), later;
+  for (int i = 0; i < 3; ++i) {
+    std::this_thread::sleep_for(1s);
+    later = CaptureScreen();
+    if (Changed(frozen, later, BelowThePanel, 8) == 0) break;
+    frozen = later;
+  }
   SavePicture(later, "menu-frozen");
   EXPECT_EQ(Changed(frozen, later, BelowThePanel, 8), 0);
 
-  Choose(OpenAt({1500, 150}), AutoRotate);
+  // The first capture after resuming is taken at once; it differs from the frozen picture much
+  // less than the picture changes over the second that follows: the bodies go on from where
+  // they stood.
+  Click(OpenAt({1500, 150}), AutoRotate);
+  std::this_thread::sleep_for(300ms);
   const QImage resumed = CaptureScreen();
   SavePicture(resumed, "menu-resumed");
   std::this_thread::sleep_for(1s);
   const QImage moving = CaptureScreen();
-  // Resuming changes the picture less than the second of motion that follows it: the bodies
-  // go on from where they stood.
   const int resuming = Changed(frozen, resumed, BelowThePanel, 24);
   const int aSecondOn = Changed(resumed, moving, BelowThePanel, 24);
   EXPECT_GT(aSecondOn, 2000) << "moving again";
-  EXPECT_LT(resuming, aSecondOn);
+  EXPECT_LT(resuming, aSecondOn / 2);
 }
 
 TEST_F(Menu, ShiftF10OpensItAtTheCentreAndExitEndsTheProgram) {
   Xdotool("mousemove 1500 150");
   Xdotool("key shift+F10");
-  std::this_thread::sleep_for(600ms);
-  const QImage open = CaptureScreen();
+  const QImage open = CaptureWhen([](const QImage& s) {
+    return !MenuBoxAt(s, {960, 540}).isEmpty();
+  });
   SavePicture(open, "menu-from-the-keyboard");
   const QRect box = MenuBoxAt(open, {960, 540});
   ASSERT_FALSE(box.isEmpty()) << "no menu at the centre";
