@@ -43,7 +43,9 @@ std::optional<std::size_t> TQtMenuPresenter::Present(const std::vector<TMenuEntr
   std::vector<const QAction*> actions;
   for (const TMenuEntry& entry : entries) {
     QAction* action = menu->addAction(QString::fromStdString(entry.Text));
-    action->setCheckable(true);
+    // Only a checked item shows a mark; an unchecked one shows none (no empty box either),
+    // as the menu's own items draw their marks.
+    action->setCheckable(entry.Checked);
     action->setChecked(entry.Checked);
     actions.push_back(action);
   }

@@ -50,7 +50,7 @@ std::optional<std::size_t> PresentAndAct(TScreenPoint at, TSeen& seen,
   return presenter.Present(Entries, at);
 }
 
-TEST(QtMenuPresenter, ShowsACheckableActionPerEntryAndAnswersTheChosenOne) {
+TEST(QtMenuPresenter, ShowsAnActionPerEntryMarkedWhenCheckedAndAnswersTheChosenOne) {
   TSeen seen;
   // As a person would: the second row highlighted, then Return.
   const auto chosen = PresentAndAct({100, 200}, seen, [](QMenu& menu) {
@@ -60,7 +60,8 @@ TEST(QtMenuPresenter, ShowsACheckableActionPerEntryAndAnswersTheChosenOne) {
   });
   EXPECT_EQ(chosen, std::optional<std::size_t>(1));
   EXPECT_EQ(seen.Texts, (QStringList{"Auto-rotate", "Show info", "Exit"}));
-  EXPECT_EQ(seen.Checkable, (std::vector<bool>{true, true, true}));
+  // Only the checked item carries a mark; the others show no empty box.
+  EXPECT_EQ(seen.Checkable, (std::vector<bool>{true, false, false}));
   EXPECT_EQ(seen.Checked, (std::vector<bool>{true, false, false}));
   EXPECT_EQ(seen.TopLeft, QPoint(100, 200));
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu is gone";
