@@ -1,6 +1,5 @@
 #include "ui/PopupMenu.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "ui/MenuPresenter.h"

@@ -61,29 +61,29 @@ TEST_F(Menu, HoldsSevenItemsInOrderWithTheirStartingMarks) {
 
 TEST_F(Menu, EachMarkedItemInvertsItsMarkAndFollowsIt) {
   const struct {
-    ui::TMenuItem* TForm2::*item;
-    void (TForm2::*handler)(scene::TSceneNode&);
-    std::function<bool(const TForm2&)> state;
+    ui::TMenuItem* item;
+    std::function<void()> click;
+    std::function<bool()> state;
   } rows[] = {
-      {&TForm2::MenuItem1, &TForm2::MenuItem1Click,
-       [this](const TForm2&) { return AllRunning(true); }},
-      {&TForm2::MenuItem2, &TForm2::MenuItem2Click,
-       [](const TForm2& f) { return f.Label1->Visible(); }},
-      {&TForm2::MenuItem3, &TForm2::MenuItem3Click,
-       [](const TForm2& f) {
-         EXPECT_EQ(f.Text1->Visible(), f.Text2->Visible());
-         return f.Text1->Visible();
+      {form->MenuItem1, [&] { form->MenuItem1Click(*form->MenuItem1); },
+       [&] { return AllRunning(true); }},
+      {form->MenuItem2, [&] { form->MenuItem2Click(*form->MenuItem2); },
+       [&] { return form->Label1->Visible(); }},
+      {form->MenuItem3, [&] { form->MenuItem3Click(*form->MenuItem3); },
+       [&] {
+         EXPECT_EQ(form->Text1->Visible(), form->Text2->Visible());
+         return form->Text1->Visible();
        }},
-      {&TForm2::MenuItem5, &TForm2::MenuItem5Click, [](const TForm2& f) { return f.FullScreen(); }},
+      {form->MenuItem5, [&] { form->MenuItem5Click(*form->MenuItem5); },
+       [&] { return form->FullScreen(); }},
   };
   for (const auto& row : rows) {
-    ui::TMenuItem* item = form->*row.item;
-    EXPECT_EQ(row.state(*form), item->IsChecked()) << item->Name() << " at start";
+    EXPECT_EQ(row.state(), row.item->IsChecked()) << row.item->Name() << " at start";
     for (int i = 0; i < 2; ++i) {
-      const bool before = item->IsChecked();
-      (form->*row.handler)(*item);
-      EXPECT_EQ(item->IsChecked(), !before) << item->Name();
-      EXPECT_EQ(row.state(*form), item->IsChecked()) << item->Name();
+      const bool before = row.item->IsChecked();
+      row.click();
+      EXPECT_EQ(row.item->IsChecked(), !before) << row.item->Name();
+      EXPECT_EQ(row.state(), row.item->IsChecked()) << row.item->Name();
     }
   }
 }
