@@ -56,7 +56,7 @@ int Brightness(const QImage& image, int x, int y);
 // inside its rim above and below the centre, dark just beyond.
 bool ShowsTheGlidedInPlanet(const QImage& screen);
 // The screen once the start-up glide has ended (looked at again until the camera has settled,
-// about 10 seconds at the most).
+// about 30 seconds at the most).
 QImage CaptureAfterTheGlide();
 
 // Saves `image` under the build's e2e-pictures folder for a person to look at.

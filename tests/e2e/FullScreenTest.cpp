@@ -1,15 +1,15 @@
-// Leaving and entering full screen in the real program: the main window starts borderless over
-// the 1920 x 1080 screen, leaves to its normal placement (client 1332 x 829, centred in the
-// screen: there is no window manager, so no frame) with the planet centred in it, and covers
-// the screen again when it enters; toggled twice in a row it ends where it began.
+// Leaving and entering full screen through the context menu's "Full screen": the main window
+// starts borderless over the 1920 x 1080 screen, leaves to its normal placement (client
+// 1332 x 829, centred in the screen: there is no window manager, so no frame) with the planet
+// centred in it, and covers the screen again when it enters; chosen twice in quick succession
+// it ends where it began.
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <functional>
 #include <string>
 #include <thread>
 
-#include "E2eSupport.h"
+#include "MenuDriver.h"
 
 namespace e2e {
 namespace {
@@ -19,40 +19,17 @@ std::string Text(const TWindowGeometry& g) {
          std::to_string(g.Height);
 }
 
-// Waits (ten seconds at the most) until the window has the geometry.
+// Waits (twenty seconds at the most: a sanitized build is slow) until the window has the
+// geometry.
 ::testing::AssertionResult HasGeometry(unsigned long window, const TWindowGeometry& expected) {
   TWindowGeometry g;
-  for (int i = 0; i < 200; ++i) {
+  for (int i = 0; i < 400; ++i) {
     g = WindowGeometry(window);
     if (Text(g) == Text(expected)) return ::testing::AssertionSuccess();
     std::this_thread::sleep_for(50ms);
   }
   return ::testing::AssertionFailure()
          << "the window is at " << Text(g) << ", not at " << Text(expected);
-}
-
-// Waits (ten seconds at the most) until the program has printed `count` toggles.
-bool Toggled(TProcess& program, int count) {
-  for (int i = 0; i < 200; ++i) {
-    const std::string out = program.Output();
-    int found = 0;
-    for (size_t at = out.find("fullscreen="); at != std::string::npos;
-         at = out.find("fullscreen=", at + 1))
-      ++found;
-    if (found >= count) return true;
-    std::this_thread::sleep_for(50ms);
-  }
-  return false;
-}
-
-// The screen once it shows what `shows` looks for (looked at again for about 10 seconds).
-QImage CaptureShowing(const std::function<bool(const QImage&)>& shows) {
-  QImage screen = CaptureScreen();
-  for (int i = 0; i < 20 && !shows(screen); ++i) {
-    std::this_thread::sleep_for(500ms);
-    screen = CaptureScreen();
-  }
-  return screen;
 }
 
 // The planet where the glide leaves it, centred in the normal window: the window's 829 rows
@@ -76,34 +53,42 @@ TEST(MainWindowFullScreen, LeavesToTheCentredWindowAndCoversTheScreenAgain) {
   constexpr TWindowGeometry Screen{0, 0, 1920, 1080};
   // (1920 - 1332) / 2 = 294; (1080 - 829) / 2 = 125.5, rounded half to even.
   constexpr TWindowGeometry Normal{294, 126, 1332, 829};
-  TProcess program(ORVANE_FULL_SCREEN_VIEWER);
+  // Empty space both in the full-screen and in the normal window.
+  const QPoint emptySpace(1500, 150);
+  TProcess program(ORVANE_BINARY);
   const auto window = WaitForWindow("^Moons of Orvane$");
   ASSERT_TRUE(window) << program.Output();
   ASSERT_TRUE(HasGeometry(*window, Screen));
+  ASSERT_TRUE(ShowsTheGlidedInPlanet(CaptureAfterTheGlide()));
 
-  Xdotool("key f");
-  ASSERT_TRUE(Toggled(program, 1)) << program.Output();
+  QRect menu = OpenMenuAt(emptySpace);
+  ASSERT_FALSE(menu.isEmpty()) << "no menu at the pointer";
+  ChooseMenuRow(menu, FullScreen);
   EXPECT_TRUE(HasGeometry(*window, Normal));
-  const QImage normal = CaptureShowing(ShowsThePlanetInTheNormalWindow);
+  const QImage normal = CaptureWhen(ShowsThePlanetInTheNormalWindow);
   SavePicture(normal, "full-screen-left");
   EXPECT_TRUE(ShowsThePlanetInTheNormalWindow(normal));
   // The client area starts at the window's corner: the panel moved with it.
   EXPECT_TRUE(ShowsThePanelAt(normal, 294, 126));
   EXPECT_FALSE(ShowsThePanelAt(normal, 0, 0));
 
-  Xdotool("key f");
-  ASSERT_TRUE(Toggled(program, 2)) << program.Output();
+  menu = OpenMenuAt(emptySpace);
+  ASSERT_FALSE(menu.isEmpty()) << "no menu in the normal window";
+  ChooseMenuRow(menu, FullScreen);
   EXPECT_TRUE(HasGeometry(*window, Screen));
-  const QImage entered = CaptureShowing(ShowsTheGlidedInPlanet);
+  const QImage entered = CaptureWhen(ShowsTheGlidedInPlanet);
   SavePicture(entered, "full-screen-entered-again");
   EXPECT_TRUE(ShowsTheGlidedInPlanet(entered));
   EXPECT_TRUE(ShowsThePanelAt(entered, 0, 0));
 
-  // Out and in again without waiting in between.
-  Xdotool("key --delay 0 f f");
-  ASSERT_TRUE(Toggled(program, 4)) << program.Output();
+  // Out and in again without waiting in between: the second choice comes as soon as the menu
+  // shows again, whatever the window's state by then.
+  ClickMenuRow(OpenMenuAt(emptySpace), FullScreen);
+  menu = OpenMenuAt(emptySpace);
+  ASSERT_FALSE(menu.isEmpty()) << "no menu after the first quick choice";
+  ChooseMenuRow(menu, FullScreen);
   EXPECT_TRUE(HasGeometry(*window, Screen));
-  EXPECT_TRUE(ShowsTheGlidedInPlanet(CaptureShowing(ShowsTheGlidedInPlanet)));
+  EXPECT_TRUE(ShowsTheGlidedInPlanet(CaptureWhen(ShowsTheGlidedInPlanet)));
 
   RequestClose(*window);
   EXPECT_EQ(program.Wait(10s), 0) << program.Output();

@@ -6,44 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <functional>
 #include <thread>
 
-#include "E2eSupport.h"
+#include "MenuDriver.h"
 
 namespace e2e {
 namespace {
-
-// The rows of the menu, top to bottom.
-enum TRow { AutoRotate, ShowNames, ShowInfo, FullScreen, Screenshot, About, Exit, RowCount };
-
-// The desktop's menu: a white box in a one-pixel mid-grey frame. Its rectangle when its
-// top-left corner lies at `corner`: the frame runs right and down from there, white inside;
-// empty when there is no menu there.
-bool IsFrameGrey(const QImage& screen, int x, int y) {
-  if (!screen.rect().contains(x, y)) return false;
-  const QColor c = screen.pixelColor(x, y);
-  return std::abs(c.red() - c.green()) <= 2 && std::abs(c.green() - c.blue()) <= 2 &&
-         c.green() >= 120 && c.green() <= 180;
-}
-QRect MenuBoxAt(const QImage& screen, QPoint corner) {
-  const QPoint inside = corner + QPoint(2, 2);
-  if (!IsFrameGrey(screen, corner.x(), corner.y()) || !screen.rect().contains(inside) ||
-      screen.pixelColor(inside) != QColor(Qt::white))
-    return {};
-  int right = corner.x(), bottom = corner.y();
-  while (IsFrameGrey(screen, right + 1, corner.y()))
-    ++right;
-  while (IsFrameGrey(screen, corner.x(), bottom + 1))
-    ++bottom;
-  if (right - corner.x() < 50 || bottom - corner.y() < 50) return {};
-  return QRect(corner, QPoint(right, bottom));
-}
-
-// The centre of a row of a menu whose box is `box`: the rows share its height evenly.
-QPoint RowCentre(const QRect& box, TRow row) {
-  return {box.left() + 40, box.top() + box.height() * (2 * row + 1) / (2 * RowCount)};
-}
 
 // How many pixels of `r` differ by more than `levels` in brightness between two captures.
 int Changed(const QImage& a, const QImage& b, QRect r, int levels) {
@@ -76,17 +44,6 @@ const QRect LabelArea(760, 0, 400, 40);
 const QRect CaptionsArea(700, 40, 260, 300), ValuesArea(960, 40, 260, 300);
 const QColor LabelGrey(0xBA, 0xBA, 0xBA);
 
-// The screen once it shows what `shows` looks for, looked at again every 200 ms for up to
-// about 5 seconds (a slow build draws its frames late); the last look when it never does.
-QImage CaptureWhen(const std::function<bool(const QImage&)>& shows) {
-  QImage screen = CaptureScreen();
-  for (int i = 0; i < 25 && !shows(screen); ++i) {
-    std::this_thread::sleep_for(200ms);
-    screen = CaptureScreen();
-  }
-  return screen;
-}
-
 struct Menu : ::testing::Test {
   TProcess Program{ORVANE_BINARY};
   QImage Settled;
@@ -96,34 +53,11 @@ struct Menu : ::testing::Test {
     Settled = CaptureAfterTheGlide();
     ASSERT_TRUE(ShowsTheGlidedInPlanet(Settled)) << SavePicture(Settled, "menu-start");
   }
-
-  // Right-clicks at `p` and answers the menu's box once it is shown.
-  QRect OpenAt(QPoint p, QImage* shown = nullptr) {
-    Xdotool("mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()));
-    std::this_thread::sleep_for(150ms);
-    Xdotool("click 3");
-    const QImage screen = CaptureWhen([p](const QImage& s) { return !MenuBoxAt(s, p).isEmpty(); });
-    if (shown) *shown = screen;
-    return MenuBoxAt(screen, p);
-  }
-  // Clicks a row of the open menu.
-  void Click(const QRect& box, TRow row) {
-    const QPoint c = RowCentre(box, row);
-    Xdotool("mousemove " + std::to_string(c.x()) + " " + std::to_string(c.y()));
-    std::this_thread::sleep_for(150ms);
-    Xdotool("click 1");
-  }
-  // The same, then waits until the menu has gone and the frames after the click are drawn.
-  void Choose(const QRect& box, TRow row) {
-    Click(box, row);
-    CaptureWhen([box](const QImage& s) { return MenuBoxAt(s, box.topLeft()).isEmpty(); });
-    std::this_thread::sleep_for(500ms);
-  }
 };
 
 TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
   QImage open;
-  const QRect box = OpenAt({1500, 150}, &open);
+  const QRect box = OpenMenuAt({1500, 150}, &open);
   SavePicture(open, "menu-open");
   ASSERT_FALSE(box.isEmpty()) << "no menu at the pointer";
   EXPECT_EQ(box.topLeft(), QPoint(1500, 150));
@@ -135,7 +69,7 @@ TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
   EXPECT_GT(Changed(open, stillOpen, PlanetArea, 8), 1000) << "the planet turns meanwhile";
 
   EXPECT_EQ(InkIn(Settled, CaptionsArea, Qt::white) + InkIn(Settled, ValuesArea, Qt::white), 0);
-  Choose(box, ShowInfo);
+  ChooseMenuRow(box, ShowInfo);
   const QImage info =
       CaptureWhen([](const QImage& s) { return InkIn(s, ValuesArea, Qt::white) > 300; });
   SavePicture(info, "menu-show-info");
@@ -144,7 +78,7 @@ TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
   EXPECT_GT(InkIn(info, ValuesArea, Qt::white), 300);
 
   ASSERT_GT(InkIn(info, LabelArea, LabelGrey), 50);
-  Choose(OpenAt({1500, 150}), ShowNames);
+  ChooseMenuRow(OpenMenuAt({1500, 150}), ShowNames);
   const QImage nameless =
       CaptureWhen([](const QImage& s) { return InkIn(s, LabelArea, LabelGrey) == 0; });
   SavePicture(nameless, "menu-names-hidden");
@@ -153,7 +87,7 @@ TEST_F(Menu, OpensAtThePointerWhileTheSceneMovesOnAndShowsInfoAndHidesTheName) {
 }
 
 TEST_F(Menu, AutoRotateOffFreezesTheBodiesAndOnResumesThemWithoutAJump) {
-  Choose(OpenAt({1500, 150}), AutoRotate);
+  ChooseMenuRow(OpenMenuAt({1500, 150}), AutoRotate);
   // Two captures a second apart show the same; a slow build may still show a frame drawn
   // before the stop in the first, so the pair is taken again a few times.
   QImage frozen = CaptureScreen(), later;
@@ -169,7 +103,7 @@ TEST_F(Menu, AutoRotateOffFreezesTheBodiesAndOnResumesThemWithoutAJump) {
   // The first capture after resuming is taken at once; it differs from the frozen picture much
   // less than the picture changes over the second that follows: the bodies go on from where
   // they stood.
-  Click(OpenAt({1500, 150}), AutoRotate);
+  ClickMenuRow(OpenMenuAt({1500, 150}), AutoRotate);
   std::this_thread::sleep_for(300ms);
   const QImage resumed = CaptureScreen();
   SavePicture(resumed, "menu-resumed");
@@ -191,14 +125,14 @@ TEST_F(Menu, ShiftF10OpensItAtTheCentreAndExitEndsTheProgram) {
   const QRect box = MenuBoxAt(open, {960, 540});
   ASSERT_FALSE(box.isEmpty()) << "no menu at the centre";
   EXPECT_EQ(box.topLeft(), QPoint(960, 540));
-  Choose(box, Exit);
+  ChooseMenuRow(box, Exit);
   EXPECT_EQ(Program.Wait(10s), 0) << Program.Output();
 }
 
 TEST_F(Menu, ClosingTheWindowWhileTheMenuIsOpenEndsTheProgramCleanly) {
   const auto window = WaitForWindow("^Moons of Orvane$");
   ASSERT_TRUE(window);
-  ASSERT_FALSE(OpenAt({1500, 150}).isEmpty());
+  ASSERT_FALSE(OpenMenuAt({1500, 150}).isEmpty());
   RequestClose(*window);
   EXPECT_EQ(Program.Wait(10s), 0) << Program.Output();
 }
