@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/Unit1.h"
@@ -8,9 +9,14 @@
 #include "ui/MenuPresenter.h"
 #include "ui/PngDecoder.h"
 #include "ui/Shell.h"
+#include "ui/files/DocumentsFolder.h"
+#include "ui/files/ImageFileWriter.h"
+#include "ui/files/SaveDialog.h"
 #include "ui/qt/QtAnimationPlatform.h"
+#include "ui/qt/QtImageFileWriter.h"
 #include "ui/qt/QtMenuPresenter.h"
 #include "ui/qt/QtOneShotTimer.h"
+#include "ui/qt/QtSaveDialog.h"
 #include "ui/qt/QtShell.h"
 
 namespace app {
@@ -27,6 +33,14 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   ui::qt::TQtOneShotTimerSource menuTimers;
   ui::TMenuPlatformInstallation menus(menuPresenter, menuTimers);
   PngDecoder = ui::DecodePng;
+  // Screenshots: the save dialog, the image files, and the documents folder they start in.
+  ui::qt::TQtSaveDialogPresenter saveDialogPresenter;
+  ui::TSaveDialogPresenterInstallation saveDialogs(saveDialogPresenter);
+  ui::qt::TQtImageFileWriter imageFileWriter;
+  ui::TImageFileWriterInstallation imageFiles(imageFileWriter);
+  ui::InstallDocumentsFolderSource([] {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  });
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 
   ui::TShell application(platform);

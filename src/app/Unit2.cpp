@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/BodyCatalogue.h"
+#include "app/PictureFolder.h"
 #include "app/StoredStyleBook.h"
 #include "app/Unit1.h"
 #include "scene/animation/Interpolation.h"
@@ -16,7 +17,7 @@ TForm2* Form2 = nullptr;
 ui::TShell* Application = nullptr;
 bool Dragging = false;
 int LastZoomDistance = 0;
-std::string PictureFolder;
+ui::TBitmapCodecSaveParams SaveParams;
 std::array<std::string, 15> BodyInfo;
 
 const std::array<TFlyToRow, 8> FlyToRows = {{
@@ -72,6 +73,7 @@ void TForm2::BuildStoredTree() {
     AddChild(StyleBook1);
     SetStyleBook(StyleBook1);
     BuildMenu();
+    BuildSaveDialog();
   };
   extras.AddAfterFirstMaterial = [this] { BuildTexts(); };
   static_cast<TStoredScene&>(*this) = BuildStoredScene(*viewport, *this, extras);
@@ -151,6 +153,14 @@ void TForm2::BuildMenu() {
     item->OnClick = std::bind(row.onClick, this, _1);
     this->*row.item = item;
   }
+}
+
+void TForm2::BuildSaveDialog() {
+  SaveDialog1 = new ui::TSaveDialog;
+  SaveDialog1->SetName("SaveDialog1");
+  AddChild(SaveDialog1);
+  SaveDialog1->SetDefaultExt("jpg");
+  SaveDialog1->SetFilter("jpg|*.jpg|bmp|*.bmp");
 }
 
 void TForm2::BuildTexts() {
@@ -372,7 +382,12 @@ void TForm2::MenuItem5Click(scene::TSceneNode&) {
 }
 
 void TForm2::MenuItem7Click(scene::TSceneNode&) {
-  // The screenshot command comes here.
+  SaveDialog1->SetInitialDir(PictureFolder);
+  if (!SaveDialog1->Execute()) return;
+  SaveParams.Quality = 100;
+  // Rendered after the dialog has closed: the picture shows the scene at this moment.
+  const std::unique_ptr<ui::TBitmap> picture = Viewport3D1->MakeScreenshot();
+  picture->SaveToFile(SaveDialog1->FileName(), &SaveParams);
 }
 
 void TForm2::MenuItem6Click(scene::TSceneNode&) {
@@ -388,6 +403,7 @@ void TForm2::PrepareToPaint() {
 }
 
 void TForm2::FormCreate(scene::TSceneNode&) {
+  EnsurePictureFolder();
   Dragging = false;
   // The name shows from the start; the information waits for "Show info".
   Text1->SetVisible(false);

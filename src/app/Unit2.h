@@ -13,6 +13,8 @@
 #include "ui/Shell.h"
 #include "ui/controls/Text.h"
 #include "ui/controls/TextControls.h"
+#include "ui/files/BitmapCodecs.h"
+#include "ui/files/SaveDialog.h"
 #include "ui/gestures/GestureEvent.h"
 #include "ui/style/StyleBook.h"
 
@@ -48,6 +50,8 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   ui::TButton *Button11 = nullptr, *Button4 = nullptr, *Button8 = nullptr, *Button1 = nullptr,
               *Button2 = nullptr, *Button3 = nullptr, *Button5 = nullptr, *Button6 = nullptr;
   ui::TStyleBook* StyleBook1 = nullptr;
+  // Asks for the screenshot's file: "jpg" appended to a bare name, JPEG or BMP offered.
+  ui::TSaveDialog* SaveDialog1 = nullptr;
 
   // Makes body `index` (1 to 8) the current one: its name in the label, its values in Text2,
   // whether they are shown or not.
@@ -94,7 +98,9 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void MenuItem3Click(scene::TSceneNode& sender);
   // "Full screen": the main window fills the screen, or goes back to a framed window.
   void MenuItem5Click(scene::TSceneNode& sender);
-  // "Screenshot".
+  // "Screenshot": asks for a file name, starting in the picture folder, then saves what the
+  // view shows (the scene and the name, without the panel and the texts) in the format the
+  // name's extension gives.
   void MenuItem7Click(scene::TSceneNode& sender);
   // "About": shows the About window beside this one.
   void MenuItem6Click(scene::TSceneNode& sender);
@@ -109,6 +115,7 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void BuildOverlay(ui::TViewport3D& viewport);
   void BuildPanel();
   void BuildTexts();
+  void BuildSaveDialog();
 
   std::unique_ptr<TSceneTextures> FTextures;
   // The pointer at the last press or the last move of a drag, in the view's coordinates.
@@ -122,7 +129,8 @@ extern TForm2* Form2;
 extern ui::TShell* Application;
 extern bool Dragging;
 extern int LastZoomDistance;
-extern std::string PictureFolder;
+// What the screenshot command saves with: the best JPEG quality.
+extern ui::TBitmapCodecSaveParams SaveParams;
 // The information of bodies 1 to 14 (0 unused; 9 to 14 stay empty), eleven lines each.
 extern std::array<std::string, 15> BodyInfo;
 

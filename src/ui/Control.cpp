@@ -7,6 +7,7 @@
 
 #include "ui/ErrorReport.h"
 #include "ui/Form.h"
+#include "ui/WindowHost.h"
 
 namespace ui {
 
@@ -121,6 +122,20 @@ void TControl::PaintTree(IPainter& painter) {
   Paint(painter);
   for (scene::TSceneNode* child : Children())
     if (auto* c = dynamic_cast<TControl*>(child)) c->PaintTree(painter);
+}
+
+std::unique_ptr<TBitmap> TControl::MakeScreenshot() {
+  TFormBase* form = Form();
+  IWindowHost* host = form ? form->Host() : nullptr;
+  const float scale = form ? form->Scale() : 1.0f;
+  scene::TTextureImage picture(RoundHalfEven(static_cast<double>(Width()) * scale),
+                               RoundHalfEven(static_cast<double>(Height()) * scale));
+  if (host) {
+    host->WithDevice([&] { DrawScreenshotContent(picture); });
+    const TWindowRect r = AbsoluteRect();
+    host->PaintOnto(picture, scale, {r.Left, r.Top}, [this](IPainter& p) { PaintTree(p); });
+  }
+  return std::make_unique<TBitmap>(std::move(picture), scale);
 }
 
 void TControl::Repaint() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,7 @@
 #include "ui/PointF.h"
 #include "ui/gestures/GestureEvent.h"
 #include "ui/gestures/TouchSettings.h"
+#include "ui/paint/Bitmap.h"
 #include "ui/paint/Painter.h"
 
 namespace ui {
@@ -96,10 +98,20 @@ class TControl : public scene::TSceneNode {
   // Draws the control's 3D content straight into the window's framebuffer during a paint,
   // before the 2D layer is painted; only 3D views do.
   virtual void PaintTo(const TPaintTarget3D& /*target*/) {}
+  // Draws the control's own content into a screenshot's picture of its pixel size, before the
+  // 2D layer is painted over it; only 3D views have such content.
+  virtual void DrawScreenshotContent(scene::TTextureImage& /*picture*/) {}
 
   // Paints the control (when visible) and then its child controls in order, each with its
   // absolute opacity; no group is composited.
   void PaintTree(IPainter& painter);
+
+  // A new picture of the control as it is now, owned by the caller: Round(Width x s) by
+  // Round(Height x s) pixels (halves to even; s the window's scale, 1 outside a window) with
+  // that scale, cleared to transparent black; the control's own content drawn in (a 3D view
+  // renders its scene again), then the control and its children painted over it as at (0, 0).
+  // Nothing else of the window is in it: its fill, other controls, menus.
+  std::unique_ptr<TBitmap> MakeScreenshot();
 
   // Visible and enabled, and so are all its parent controls.
   bool IsShownAndEnabled() const;

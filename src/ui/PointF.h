@@ -1,7 +1,15 @@
 // Points and rectangles of the 2D layer, in window units.
 #pragma once
 
+#include <cmath>
+
 namespace ui {
+
+// Rounds to the nearest integer, halves to even (pixel sizes from window units).
+inline int RoundHalfEven(double v) {
+  // nearbyint rounds in the current mode, which is to nearest with ties to even.
+  return static_cast<int>(std::nearbyint(v));
+}
 
 struct TPointF {
   float X = 0, Y = 0;

@@ -9,11 +9,6 @@
 
 namespace ui {
 
-int RoundHalfEven(double v) {
-  // nearbyint rounds in the current mode, which is to nearest with ties to even.
-  return static_cast<int>(std::nearbyint(v));
-}
-
 TViewport3D::TViewport3D() : FCore(*this, *this) {
   // A press on the view holds the pointer until the release, so a drag goes on outside it.
   SetAutoCapture(true);
@@ -84,6 +79,14 @@ bool TViewport3D::RenderToBitmap(scene::TTextureImage& bitmap) {
   scene::TContext3D& context = *FCore.Context();
   context.CopyToBitmap(bitmap, {0, 0, context.Width(), context.Height()});
   return true;
+}
+
+void TViewport3D::DrawScreenshotContent(scene::TTextureImage& picture) {
+  scene::TTextureImage rendered;
+  // The render target has the picture's size: both follow the same size and scale.
+  if (RenderToBitmap(rendered) && rendered.Width == picture.Width &&
+      rendered.Height == picture.Height)
+    picture = std::move(rendered);
 }
 
 void TViewport3D::ChildAdded(scene::TSceneNode* child) {

@@ -63,6 +63,8 @@ class TViewport3D : public TControl, public scene::ISceneHost {
   // top, the render target's pixel size), for screenshots: with the window's device current.
   // False when there is nothing to render (no size yet, or a pass is under way).
   bool RenderToBitmap(scene::TTextureImage& bitmap);
+  // A screenshot's content: the scene rendered again at its current state.
+  void DrawScreenshotContent(scene::TTextureImage& picture) override;
 
   // The target under a client point: none outside the view; otherwise the nearest 3D object
   // the pick ray hits (screen-projected objects first, then those seen through the camera),
@@ -94,8 +96,5 @@ class TViewport3D : public TControl, public scene::ISceneHost {
   scene::TViewport3DCore FCore;
   bool FRenderRequested = false;
 };
-
-// Rounds to the nearest integer, halves to even (pixel sizes from window units).
-int RoundHalfEven(double v);
 
 }  // namespace ui

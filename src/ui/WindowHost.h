@@ -1,12 +1,16 @@
 // What a window's logic asks of the platform window that shows it.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "scene/render/TextureImage.h"
 #include "ui/ContextFactory.h"
 #include "ui/PointF.h"
 
 namespace ui {
+
+class IPainter;
 
 class IWindowHost {
  public:
@@ -21,6 +25,16 @@ class IWindowHost {
   virtual TPointF ClientToScreen(TPointF client) const = 0;
   // The graphics device's context factory of this window.
   virtual IContextFactory& ContextFactory() = 0;
+
+  // For pictures made outside a paint (screenshots): runs `draw` with the window's graphics
+  // device current, after the form prepared itself as for a paint; a window whose device
+  // does not exist yet (never shown) does not run it. This default runs it as it is.
+  virtual void WithDevice(const std::function<void()>& draw) { draw(); }
+  // Paints onto `picture` (premultiplied RGBA, row 0 at the top) through a painter in window
+  // units of `scale` pixels each, the window point `origin` at the picture's top-left corner.
+  // Without a painter, leaves the picture as it is.
+  virtual void PaintOnto(scene::TTextureImage& /*picture*/, float /*scale*/, TPointF /*origin*/,
+                         const std::function<void(IPainter&)>& /*paint*/) {}
 };
 
 }  // namespace ui

@@ -7,11 +7,14 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "scene/render/TextureImage.h"
 
 namespace ui {
+
+struct TBitmapCodecSaveParams;
 
 class TBitmap {
  public:
@@ -24,6 +27,13 @@ class TBitmap {
   int Height() const { return FImage.Height; }
   float Scale() const { return FScale; }
   std::uint64_t Id() const { return FId; }
+
+  // Saves the picture to `path` (UTF-8) through the installed image file writer, in the
+  // container the codec table gives for the name's extension (ui/files/BitmapCodecs.h), with
+  // the JPEG quality `params` asks for (the encoder's default without). Raises
+  // EBitmapSavingFailed, writing nothing, for a name outside the table; otherwise what the
+  // writer raises.
+  void SaveToFile(const std::string& path, const TBitmapCodecSaveParams* params = nullptr) const;
 
  private:
   static std::uint64_t NextId() {

@@ -419,6 +419,30 @@ void TFormWindow::ResetGLState(int pixelWidth, int pixelHeight) {
   gl->glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
 }
 
+void TFormWindow::WithDevice(const std::function<void()>& draw) {
+  // The window's GL context exists once the window was shown; a form never shown has
+  // nothing to draw with.
+  if (!context()) return;
+  makeCurrent();
+  if (FForm) FForm->PrepareToPaint();
+  draw();
+  doneCurrent();
+}
+
+void TFormWindow::PaintOnto(scene::TTextureImage& picture, float scale, TPointF origin,
+                            const std::function<void(IPainter&)>& paint) {
+  if (picture.IsEmpty()) return;
+  QImage image(picture.Pixels.data(), picture.Width, picture.Height, picture.Width * 4,
+               QImage::Format_RGBA8888_Premultiplied);
+  QPainter painter(&image);
+  painter.scale(scale, scale);
+  painter.translate(-origin.X, -origin.Y);
+  // A cache of its own: the window's keeps pictures for its GL paint engine.
+  TQtPaintCache cache;
+  TQtPainter qtPainter(painter, cache);
+  paint(qtPainter);
+}
+
 void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {
   ResetGLState(pixelWidth, pixelHeight);
   {

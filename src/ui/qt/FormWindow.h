@@ -44,6 +44,9 @@ class TFormWindow : public QOpenGLWindow,
   void SetCaption(const std::string& caption) override;
   TPointF ClientToScreen(TPointF client) const override;
   IContextFactory& ContextFactory() override { return *this; }
+  void WithDevice(const std::function<void()>& draw) override;
+  void PaintOnto(scene::TTextureImage& picture, float scale, TPointF origin,
+                 const std::function<void(IPainter&)>& paint) override;
 
   // IPlatformWindow
   void CreateNative() override { create(); }

@@ -1,0 +1,128 @@
+// The screenshot command as a person uses it: "Screenshot" opens the save dialog in the
+// picture folder (documents/Quorvex/Planets, made at start); a bare name typed there is saved
+// as a JPEG of the view with the body's name but without the side panel and the information
+// texts; a name ending ".bmp" as a BMP; cancelling writes nothing. The documents folder is a
+// fresh one of the test's (XDG's user-dirs.dirs under a config folder of its own).
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <thread>
+
+#include "MenuDriver.h"
+
+namespace e2e {
+namespace {
+
+// Light grey name at the top centre; white information texts either side of x = 960; the
+// panel's dark blue at (50, 200), beside its buttons.
+int InkIn(const QImage& image, QRect r, QColor colour) {
+  int count = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) <= 6 && std::abs(c.green() - colour.green()) <= 6 &&
+          std::abs(c.blue() - colour.blue()) <= 6)
+        ++count;
+    }
+  return count;
+}
+const QRect LabelArea(760, 0, 400, 40);
+const QRect InfoArea(700, 40, 520, 300);
+bool ShowsThePanel(const QImage& image) {
+  const QColor c = image.pixelColor(50, 200);
+  return c.blue() > 70 && c.blue() > c.red() + 20;
+}
+
+struct Screenshot : ::testing::Test {
+  QTemporaryDir Home;
+  QString Pictures;
+  std::unique_ptr<TProcess> Program;
+
+  void SetUp() override {
+    ASSERT_TRUE(Home.isValid());
+    const QString config = Home.filePath("config"), documents = Home.filePath("Documents");
+    QDir().mkpath(config);
+    QDir().mkpath(documents);
+    QFile dirs(config + "/user-dirs.dirs");
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write(("XDG_DOCUMENTS_DIR=\"" + documents + "\"\n").toUtf8());
+    dirs.close();
+    setenv("XDG_CONFIG_HOME", config.toUtf8().constData(), 1);
+    Pictures = documents + "/Quorvex/Planets";
+    Program = std::make_unique<TProcess>(ORVANE_BINARY);
+    ASSERT_TRUE(WaitForWindow("^Moons of Orvane$")) << Program->Output();
+    ASSERT_TRUE(ShowsTheGlidedInPlanet(CaptureAfterTheGlide()));
+  }
+
+  QStringList Saved() const { return QDir(Pictures).entryList(QDir::Files, QDir::Name); }
+
+  // Chooses "Screenshot" and answers the dialog's window once it is shown.
+  std::optional<unsigned long> OpenTheDialog() {
+    const QRect menu = OpenMenuAt({1500, 150});
+    if (menu.isEmpty()) return std::nullopt;
+    ChooseMenuRow(menu, TMenuRow::Screenshot);
+    return WaitForWindow("^Save", 20s);
+  }
+  // Types a name into the open dialog and confirms it; waits for the file.
+  bool SaveAs(const std::string& name, const QString& expected) {
+    const auto dialog = OpenTheDialog();
+    if (!dialog) return false;
+    std::this_thread::sleep_for(500ms);
+    SavePicture(CaptureScreen(), "screenshot-dialog");
+    Xdotool("type --delay 20 '" + name + "'");
+    Xdotool("key Return");
+    for (int i = 0; i < 200 && !QFile::exists(Pictures + "/" + expected); ++i)
+      std::this_thread::sleep_for(100ms);
+    // The picture is complete once it is in its place: it is written beside and moved in.
+    return QFile::exists(Pictures + "/" + expected);
+  }
+};
+
+TEST_F(Screenshot, SavesTheViewAsJpegOrBmpInThePictureFolderAndCancelWritesNothing) {
+  ASSERT_TRUE(QDir(Pictures).exists()) << "the picture folder is made at start";
+  // The information texts on: they are not in the picture.
+  ChooseMenuRow(OpenMenuAt({1500, 150}), ShowInfo);
+  const QImage screen =
+      CaptureWhen([](const QImage& s) { return InkIn(s, InfoArea, Qt::white) > 300; });
+  ASSERT_GT(InkIn(screen, InfoArea, Qt::white), 300);
+
+  ASSERT_TRUE(SaveAs("first", "first.jpg")) << Saved().join(", ").toStdString();
+  QFile jpeg(Pictures + "/first.jpg");
+  ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(jpeg.read(3) == QByteArray("\xFF\xD8\xFF", 3)) << "a JPEG file";
+  const QImage picture(Pictures + "/first.jpg");
+  SavePicture(picture, "screenshot-jpeg");
+  ASSERT_EQ(picture.size(), QSize(1920, 1080));
+  EXPECT_TRUE(ShowsTheGlidedInPlanet(picture));
+  EXPECT_GT(InkIn(picture, LabelArea, QColor(0xBA, 0xBA, 0xBA)), 50) << "the name is in it";
+  EXPECT_LT(InkIn(picture, InfoArea, Qt::white), 20) << "the information texts are not";
+  EXPECT_FALSE(ShowsThePanel(picture)) << "nor is the panel";
+  EXPECT_TRUE(ShowsThePanel(CaptureWhen(ShowsThePanel))) << "which the screen still shows";
+
+  ASSERT_TRUE(SaveAs("second.bmp", "second.bmp")) << Saved().join(", ").toStdString();
+  QFile bmp(Pictures + "/second.bmp");
+  ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+  EXPECT_EQ(bmp.read(2), QByteArray("BM"));
+  EXPECT_EQ(QImage(Pictures + "/second.bmp").size(), QSize(1920, 1080));
+
+  const auto dialog = OpenTheDialog();
+  ASSERT_TRUE(dialog);
+  std::this_thread::sleep_for(500ms);
+  Xdotool("key Escape");
+  for (int i = 0; i < 100 && WindowExists(*dialog); ++i)
+    std::this_thread::sleep_for(100ms);
+  EXPECT_FALSE(WindowExists(*dialog));
+  std::this_thread::sleep_for(1s);
+  EXPECT_EQ(Saved(), QStringList({"first.jpg", "second.bmp"}));
+
+  ChooseMenuRow(OpenMenuAt({1500, 150}), Exit);
+  EXPECT_EQ(Program->Wait(10s), 0) << Program->Output();
+}
+
+}  // namespace
+}  // namespace e2e
