@@ -11,6 +11,7 @@
 #include "support/RecordingContext.h"
 #include "ui/Form.h"
 #include "ui/Viewport3D.h"
+#include "ui/controls/Shapes.h"
 
 namespace ui {
 namespace {
@@ -105,6 +106,46 @@ TEST_F(Window, RendersIntoABitmapForScreenshots) {
   EXPECT_EQ(bitmap.Height, 200);
   EXPECT_EQ(host.Last->Log.back(), "copy");
   EXPECT_TRUE(host.Last->Presented.empty());
+}
+
+// A screenshot is the scene rendered again into a picture of the view's pixel size, with the
+// view's 2D children painted over it as if the view stood at the window's corner.
+TEST_F(Window, ScreenshotIsTheRenderedSceneWithTheViewsChildrenOnly) {
+  // A child of the view and a control beside it, both filled.
+  auto* child = new TRectangle;
+  viewport->AddChild(child);
+  child->SetBounds(5, 5, 20, 10);
+  child->SetFillColor(0xFF112233);
+  auto* beside = new TRectangle;
+  form.AddChild(beside);
+  beside->SetFillColor(0xFF445566);
+  struct TCase {
+    float Scale, Width, Height;
+    int PixelWidth, PixelHeight;
+  };
+  // 1332 x 829 at 1.5 is 1998 x 1243.5: the half goes to the even 1244.
+  for (const TCase& c : {TCase{1, 300, 200, 300, 200}, TCase{1.5f, 1332, 829, 1998, 1244},
+                         TCase{2, 300.25f, 200.75f, 600, 402}}) {
+    SCOPED_TRACE(c.Scale);
+    host.WindowScale = c.Scale;
+    viewport->SetSize(c.Width, c.Height);
+    const std::unique_ptr<TBitmap> picture = viewport->MakeScreenshot();
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Width(), c.PixelWidth);
+    EXPECT_EQ(picture->Height(), c.PixelHeight);
+    EXPECT_EQ(picture->Scale(), c.Scale);
+    EXPECT_EQ(host.Last->Log.back(), "copy");
+    ASSERT_FALSE(host.PaintedOnto.empty());
+    EXPECT_EQ(host.PaintedOnto.back().Scale, c.Scale);
+    EXPECT_EQ(host.PaintedOnto.back().Origin, (TPointF{10, 20}));
+  }
+  const std::vector<std::string> calls = host.PaintedOnto.back().Calls;
+  // The child's fill and outline at its place in the window; nothing of the control beside.
+  EXPECT_EQ(calls, (std::vector<std::string>{"fill 15.5,25.5,34.5,34.5 r0 FF112233 1",
+                                             "stroke 15.5,25.5,34.5,34.5 r0 w1 FF000000 1"}));
+  child->SetVisible(false);
+  viewport->MakeScreenshot();
+  EXPECT_TRUE(host.PaintedOnto.back().Calls.empty());
 }
 
 TEST_F(Window, MultisampleReachesTheContext) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/RecordingContext.h"
+#include "support/RecordingPainter.h"
 #include "ui/ContextFactory.h"
 #include "ui/WindowHost.h"
 
@@ -31,6 +32,21 @@ class TFakeHost : public IWindowHost, public IContextFactory {
     return {client.X + ClientOrigin.X, client.Y + ClientOrigin.Y};
   }
   IContextFactory& ContextFactory() override { return *this; }
+  // What screenshots painted over their pictures: the scale, the window point at the
+  // picture's corner and the calls, one line each.
+  struct TPaintedOnto {
+    int Width, Height;
+    float Scale;
+    TPointF Origin;
+    std::vector<std::string> Calls;
+  };
+  std::vector<TPaintedOnto> PaintedOnto;
+  void PaintOnto(scene::TTextureImage& picture, float scale, TPointF origin,
+                 const std::function<void(IPainter&)>& paint) override {
+    TRecordingPainter painter;
+    paint(painter);
+    PaintedOnto.push_back({picture.Width, picture.Height, scale, origin, painter.Lines});
+  }
   std::unique_ptr<scene::TContext3D> CreateContext(int w, int h, int samples) override {
     Made.push_back({w, h, samples});
     auto context = std::make_unique<scene::testing::TRecordingContext>(w, h);
