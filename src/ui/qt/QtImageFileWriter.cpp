@@ -2,11 +2,14 @@
 
 #include <gif_lib.h>
 
+#include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace ui::qt {
@@ -98,20 +101,34 @@ void TQtImageFileWriter::Write(const scene::TTextureImage& picture, TImageContai
   if (picture.IsEmpty()) throw EBitmapSavingFailed();
   const QImage image(picture.Pixels.data(), picture.Width, picture.Height, picture.Width * 4,
                      QImage::Format_RGBA8888_Premultiplied);
-  const QString name = QString::fromStdString(path);
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly))
-    throw EFileSystemError("Cannot create \"" + path + "\": " + file.errorString().toStdString());
+  QSaveFile file(QString::fromStdString(path));
+  // The system's reason: Qt's text for it, or, where Qt kept none (a refused write), the
+  // system's own text for the failed call's error number.
+  const auto refused = [&](const char* doing) {
+    const int number = errno;
+    std::string reason = file.errorString().toStdString();
+    if (number != 0 && (reason.empty() || reason == "Unknown error"))
+      reason = std::strerror(number);
+    return EFileSystemError(std::string(doing) + " \"" + path + "\": " + reason);
+  };
+  if (!file.open(QIODevice::WriteOnly)) throw refused("Cannot create");
+  // Encoded in memory first: the encoders need not notice a failing disk, the write below does.
+  QBuffer encoded;
+  encoded.open(QIODevice::WriteOnly);
   bool written = false;
   if (container == TImageContainer::Gif) {
-    written = WriteGif(image, file);
+    written = WriteGif(image, encoded);
   } else {
-    QImageWriter writer(&file, FormatName(container));
+    QImageWriter writer(&encoded, FormatName(container));
     if (quality) writer.setQuality(qRound(std::clamp(*quality, 0.0f, 1.0f) * 100));
     written = writer.write(container == TImageContainer::Jpeg ? OverBlack(image) : image);
   }
   // Without a commit the new file is removed and the target stays as it was.
-  if (!written || !file.commit()) throw EBitmapSavingFailed();
+  if (!written) throw EBitmapSavingFailed();
+  const QByteArray& bytes = encoded.data();
+  errno = 0;
+  if (file.write(bytes) != bytes.size() || !file.flush()) throw refused("Cannot write");
+  if (!file.commit()) throw refused("Cannot write");
 }
 
 }  // namespace ui::qt
