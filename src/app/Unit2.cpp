@@ -73,9 +73,11 @@ void TForm2::BuildStoredTree() {
     AddChild(StyleBook1);
     SetStyleBook(StyleBook1);
     BuildMenu();
+  };
+  extras.AddAfterFirstMaterial = [this] {
+    BuildTexts();
     BuildSaveDialog();
   };
-  extras.AddAfterFirstMaterial = [this] { BuildTexts(); };
   static_cast<TStoredScene&>(*this) = BuildStoredScene(*viewport, *this, extras);
 
   viewport->SetPopupMenu(PopupMenu1);

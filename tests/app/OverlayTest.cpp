@@ -211,10 +211,10 @@ TEST_F(Overlay, TheWindowHoldsItsObjectsInStoredOrder) {
   std::vector<std::string> names;
   for (scene::TSceneNode* child : form->Children())
     names.push_back(child->Name());
-  ASSERT_GE(names.size(), 7u);
-  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 7),
+  ASSERT_GE(names.size(), 8u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 8),
             (std::vector<std::string>{"Viewport3D1", "Panel1", "StyleBook1", "PopupMenu1",
-                                      "LightMaterialSource1", "Text1", "Text2"}));
+                                      "LightMaterialSource1", "Text1", "Text2", "SaveDialog1"}));
   // The label lies in the view between the pivot and the sky.
   const auto& view = form->Viewport3D1->Children();
   const auto at = [&](const scene::TSceneNode* o) {

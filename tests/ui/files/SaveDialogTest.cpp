@@ -6,25 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "support/ScriptedSaving.h"
 #include "ui/Form.h"
 #include "ui/files/SaveDialog.h"
 
 namespace ui {
 namespace {
 
-struct TScriptedPresenter : ISaveDialogPresenter {
-  std::vector<TSaveDialogRequest> Requests;
-  std::optional<TSaveDialogAnswer> Answer;
-  std::vector<std::string>* Events = nullptr;
-  std::optional<TSaveDialogAnswer> Run(const TSaveDialogRequest& request) override {
-    Requests.push_back(request);
-    if (Events) Events->push_back("run");
-    return Answer;
-  }
-};
-
 struct SaveDialog : ::testing::Test {
-  TScriptedPresenter presenter;
+  testing::TScriptedSaveDialog presenter;
   TSaveDialogPresenterInstallation installation{presenter};
   TFormBase form;
   TSaveDialog* dialog = new TSaveDialog;

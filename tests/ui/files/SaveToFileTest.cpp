@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ScriptedSaving.h"
 #include "ui/files/BitmapCodecs.h"
 #include "ui/files/ImageFileWriter.h"
 #include "ui/paint/Bitmap.h"
@@ -14,22 +15,8 @@
 namespace ui {
 namespace {
 
-struct TRecordingWriter : IImageFileWriter {
-  struct TWrite {
-    TImageContainer Container;
-    std::optional<float> Quality;
-    std::string Path;
-    int Width, Height;
-  };
-  std::vector<TWrite> Writes;
-  void Write(const scene::TTextureImage& picture, TImageContainer container,
-             std::optional<float> quality, const std::string& path) override {
-    Writes.push_back({container, quality, path, picture.Width, picture.Height});
-  }
-};
-
 struct SaveToFile : ::testing::Test {
-  TRecordingWriter writer;
+  testing::TRecordingImageWriter writer;
   TImageFileWriterInstallation installation{writer};
   TBitmap bitmap{scene::TTextureImage(4, 3)};
 };

@@ -1,0 +1,41 @@
+// Saving without a desktop: a save dialog presenter that answers what the test scripted, and
+// an image file writer that records what it was asked to write.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/files/ImageFileWriter.h"
+#include "ui/files/SaveDialog.h"
+
+namespace ui::testing {
+
+class TScriptedSaveDialog : public ISaveDialogPresenter {
+ public:
+  std::vector<TSaveDialogRequest> Requests;
+  std::optional<TSaveDialogAnswer> Answer;     // none: the user cancels
+  std::vector<std::string>* Events = nullptr;  // receives "run" for each run when set
+  std::optional<TSaveDialogAnswer> Run(const TSaveDialogRequest& request) override {
+    Requests.push_back(request);
+    if (Events) Events->push_back("run");
+    return Answer;
+  }
+};
+
+class TRecordingImageWriter : public IImageFileWriter {
+ public:
+  struct TWrite {
+    TImageContainer Container;
+    std::optional<float> Quality;
+    std::string Path;
+    int Width, Height;
+  };
+  std::vector<TWrite> Writes;
+  void Write(const scene::TTextureImage& picture, TImageContainer container,
+             std::optional<float> quality, const std::string& path) override {
+    Writes.push_back({container, quality, path, picture.Width, picture.Height});
+  }
+};
+
+}  // namespace ui::testing
