@@ -47,27 +47,9 @@ void TFormBase::SetBounds(const TWindowBounds& bounds) {
     SetClientSize(bounds.Width, bounds.Height);
 }
 
-void TFormBase::SetLeft(int v) {
+void TFormBase::SetBoundsField(int TWindowBounds::*field, int v) {
   TWindowBounds b = Bounds();
-  b.Left = v;
-  SetBounds(b);
-}
-
-void TFormBase::SetTop(int v) {
-  TWindowBounds b = Bounds();
-  b.Top = v;
-  SetBounds(b);
-}
-
-void TFormBase::SetWidth(int v) {
-  TWindowBounds b = Bounds();
-  b.Width = v;
-  SetBounds(b);
-}
-
-void TFormBase::SetHeight(int v) {
-  TWindowBounds b = Bounds();
-  b.Height = v;
+  b.*field = v;
   SetBounds(b);
 }
 

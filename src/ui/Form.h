@@ -68,10 +68,10 @@ class TFormBase : public scene::TSceneNode {
   int Height() const { return Bounds().Height; }
   TWindowBounds Bounds() const;
   void SetBounds(const TWindowBounds& bounds);
-  void SetLeft(int v);
-  void SetTop(int v);
-  void SetWidth(int v);
-  void SetHeight(int v);
+  void SetLeft(int v) { SetBoundsField(&TWindowBounds::Left, v); }
+  void SetTop(int v) { SetBoundsField(&TWindowBounds::Top, v); }
+  void SetWidth(int v) { SetBoundsField(&TWindowBounds::Width, v); }
+  void SetHeight(int v) { SetBoundsField(&TWindowBounds::Height, v); }
 
   TWindowState WindowState() const;
   void SetWindowState(TWindowState state);
@@ -110,6 +110,7 @@ class TFormBase : public scene::TSceneNode {
   // Pointer input from the platform window: client coordinates in window units, whole
   // numbers. See TPointerRouting.
   TPointerRouting& Pointer() { return FPointer; }
+  const TPointerRouting& Pointer() const { return FPointer; }
   void MouseDown(scene::TMouseButton button, scene::TShiftState shift, float x, float y) {
     FPointer.MouseDown(button, shift, x, y);
   }
@@ -161,6 +162,8 @@ class TFormBase : public scene::TSceneNode {
       OnKeyDown;
 
  private:
+  // Sets one of the outer bounds, the others kept.
+  void SetBoundsField(int TWindowBounds::*field, int v);
   friend class TWindowService;
   void ApplyFrame();
 

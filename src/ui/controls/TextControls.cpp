@@ -96,7 +96,7 @@ TButton::TButton() {
 
 bool TButton::IsFocused() const {
   const TFormBase* form = Form();
-  return form && const_cast<TFormBase*>(form)->Pointer().Focused() == this;
+  return form && form->Pointer().Focused() == this;
 }
 
 TStyleState TButton::VisualState() const {
