@@ -173,6 +173,19 @@ int Brightness(const QImage& image, int x, int y) {
   return qGray(image.pixel(x, y));
 }
 
+int CountColour(const QImage& image, QRect r, QColor colour, int tolerance) {
+  int count = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - colour.red()) <= tolerance &&
+          std::abs(c.green() - colour.green()) <= tolerance &&
+          std::abs(c.blue() - colour.blue()) <= tolerance)
+        ++count;
+    }
+  return count;
+}
+
 // The planet's extent at the end of the glide. At Z -26 with a vertical field of view of 45
 // degrees the planet (radius 5) spans 540 * (5 / sqrt(26^2 - 5^2)) / tan(22.5 deg) = 255.5
 // pixels from the centre of a 1080-pixel-high screen.

@@ -2,7 +2,9 @@
 // windows, press keys, capture the screen and close windows the way a window manager does.
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QRect>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -52,6 +54,8 @@ void Xdotool(const std::string& arguments);
 
 // Brightness of a screen pixel, 0..255.
 int Brightness(const QImage& image, int x, int y);
+// How many pixels of `r` have `colour`, within `tolerance` levels in each channel.
+int CountColour(const QImage& image, QRect r, QColor colour, int tolerance);
 // True when a 1920 x 1080 screen shows the planet as the start-up glide leaves it: bright
 // inside its rim above and below the centre, dark just beyond.
 bool ShowsTheGlidedInPlanet(const QImage& screen);

@@ -23,16 +23,8 @@ int Changed(const QImage& a, const QImage& b, QRect r, int levels) {
 }
 
 // Pixels of `colour` (within 4 levels per channel) in `r`.
-int InkIn(const QImage& screen, QRect r, QColor colour) {
-  int count = 0;
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) {
-      const QColor c = screen.pixelColor(x, y);
-      if (std::abs(c.red() - colour.red()) <= 4 && std::abs(c.green() - colour.green()) <= 4 &&
-          std::abs(c.blue() - colour.blue()) <= 4)
-        ++count;
-    }
-  return count;
+int InkIn(const QImage& image, QRect r, QColor colour) {
+  return CountColour(image, r, colour, 4);
 }
 
 // The planet's disc (radius 255 about the centre), clear of the menu and the panel.

@@ -18,19 +18,12 @@
 namespace e2e {
 namespace {
 
+// Pixels of `colour` (within 6 levels per channel) in `r`.
+int InkIn(const QImage& image, QRect r, QColor colour) {
+  return CountColour(image, r, colour, 6);
+}
 // Light grey name at the top centre; white information texts either side of x = 960; the
 // panel's dark blue at (50, 200), beside its buttons.
-int InkIn(const QImage& image, QRect r, QColor colour) {
-  int count = 0;
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    for (int x = r.left(); x <= r.right(); ++x) {
-      const QColor c = image.pixelColor(x, y);
-      if (std::abs(c.red() - colour.red()) <= 6 && std::abs(c.green() - colour.green()) <= 6 &&
-          std::abs(c.blue() - colour.blue()) <= 6)
-        ++count;
-    }
-  return count;
-}
 const QRect LabelArea(760, 0, 400, 40);
 const QRect InfoArea(700, 40, 520, 300);
 bool ShowsThePanel(const QImage& image) {
