@@ -4,28 +4,16 @@
 // planet end with a hit.
 #include <benchmark/benchmark.h>
 
+#include "BenchHost.h"
 #include "app/StoredScene.h"
-#include "support/RecordingContext.h"
 #include "ui/Form.h"
 #include "ui/Viewport3D.h"
 
 namespace {
 
-class TBenchHost : public ui::IWindowHost, public ui::IContextFactory {
- public:
-  void Invalidate(const ui::TWindowRect&) override {}
-  float Scale() const override { return 1; }
-  void SetCaption(const std::string&) override {}
-  ui::TPointF ClientToScreen(ui::TPointF client) const override { return client; }
-  ui::IContextFactory& ContextFactory() override { return *this; }
-  std::unique_ptr<scene::TContext3D> CreateContext(int w, int h, int) override {
-    return std::make_unique<scene::testing::TRecordingContext>(w, h);
-  }
-};
-
 // The stored scene in a 1920 x 1080 window with the camera where the start-up glide ends.
 struct TMainWindow {
-  TBenchHost Host;
+  bench::TBenchHost Host;
   ui::TFormBase Form;
   ui::TViewport3D* Viewport = new ui::TViewport3D;
   app::TStoredScene Scene;

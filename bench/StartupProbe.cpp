@@ -1,18 +1,32 @@
-// Start-up timing of the real program: prints the wall-clock time of the first presented
+// Start-up and memory of the real program: prints the wall-clock time of the first presented
 // frame (nanoseconds since the epoch, so a script can subtract its own start time), the
-// texture decoding's wall time and how long the first paint waited for it, and the peak
-// resident memory; then ends the program.
-#include <sys/resource.h>
-
+// texture decoding's wall time and how long the first paint waited for it; then, once the
+// glide has ended and the scene has settled (6 seconds after the first frame), the resident
+// memory then and its peak so far; then ends the program.
 #include <QCoreApplication>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <string>
 #include <utility>
 
 #include "app/Program.h"
 #include "app/Unit2.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"
+
+namespace {
+
+// A "Vm…" line of /proc/self/status in megabytes (the kernel gives kB).
+double StatusMegabytes(const std::string& key) {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind(key + ":", 0) == 0) return std::stod(line.substr(key.size() + 1)) / 1024.0;
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   return app::RunOrvane(argc, argv, [](ui::qt::TQtShell& platform) {
@@ -21,15 +35,18 @@ int main(int argc, char** argv) {
       static bool reported = false;
       if (std::exchange(reported, true)) return;
       const auto now = std::chrono::system_clock::now().time_since_epoch();
-      rusage usage{};
-      getrusage(RUSAGE_SELF, &usage);
       const app::TSceneTextures* textures = app::Form2->Textures();
-      std::printf("first-frame-ns %lld\ndecode-wall-s %.3f\ndecode-wait-s %.3f\npeak-rss-mb %.1f\n",
+      std::printf("first-frame-ns %lld\ndecode-wall-s %.3f\ndecode-wait-s %.3f\n",
                   static_cast<long long>(std::chrono::nanoseconds(now).count()),
                   textures ? textures->DecodeWallSeconds() : 0.0,
-                  textures ? textures->WaitSeconds() : 0.0, usage.ru_maxrss / 1024.0);
+                  textures ? textures->WaitSeconds() : 0.0);
       std::fflush(stdout);
-      platform.quit();
+      QTimer::singleShot(6000, &platform, [&platform] {
+        std::printf("settled-rss-mb %.1f\npeak-rss-mb %.1f\n", StatusMegabytes("VmRSS"),
+                    StatusMegabytes("VmHWM"));
+        std::fflush(stdout);
+        platform.quit();
+      });
     });
   });
 }
