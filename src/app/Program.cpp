@@ -12,6 +12,7 @@
 #include "ui/qt/QtMenuPresenter.h"
 #include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtShell.h"
+#include "ui/qt/QtWebBrowser.h"
 
 namespace app {
 
@@ -26,6 +27,9 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   ui::qt::TQtMenuPresenter menuPresenter;
   ui::qt::TQtOneShotTimerSource menuTimers;
   ui::TMenuPlatformInstallation menus(menuPresenter, menuTimers);
+  // The About window's link opens its page in the desktop's browser.
+  ui::qt::TQtWebBrowser browser;
+  ui::TWebBrowserInstallation pages(browser);
   PngDecoder = ui::DecodePng;
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 
