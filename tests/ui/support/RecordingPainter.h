@@ -138,7 +138,14 @@ class TRecordingPainter : public IPainter {
  private:
   static std::string Point(TPointF p) { return Num(p.X) + "," + Num(p.Y); }
   static std::string Radii(float rx, float ry) {
-    return rx == ry ? "r" + Num(rx) : "r" + Num(rx) + "/" + Num(ry);
+    // Appended piece by piece: GCC 12 warns falsely about "literal" + a temporary string.
+    std::string s = "r";
+    s += Num(rx);
+    if (rx != ry) {
+      s += '/';
+      s += Num(ry);
+    }
+    return s;
   }
 
   TFixedMeasure FMeasure;
