@@ -18,6 +18,7 @@
 #include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtSaveDialog.h"
 #include "ui/qt/QtShell.h"
+#include "ui/qt/QtWebBrowser.h"
 
 namespace app {
 
@@ -32,6 +33,9 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   ui::qt::TQtMenuPresenter menuPresenter;
   ui::qt::TQtOneShotTimerSource menuTimers;
   ui::TMenuPlatformInstallation menus(menuPresenter, menuTimers);
+  // The About window's link opens its page in the desktop's browser.
+  ui::qt::TQtWebBrowser browser;
+  ui::TWebBrowserInstallation pages(browser);
   PngDecoder = ui::DecodePng;
   // Screenshots: the save dialog, the image files, and the documents folder they start in.
   ui::qt::TQtSaveDialogPresenter saveDialogPresenter;

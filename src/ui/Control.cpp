@@ -7,6 +7,7 @@
 
 #include "ui/ErrorReport.h"
 #include "ui/Form.h"
+#include "ui/ShadowEffect.h"
 #include "ui/WindowHost.h"
 
 namespace ui {
@@ -119,6 +120,13 @@ TWindowRect TControl::AbsoluteRect() const {
 void TControl::PaintTree(IPainter& painter) {
   if (!FVisible) return;
   PrepareToPaint();
+  for (scene::TSceneNode* child : Children())
+    if (auto* shadow = dynamic_cast<TShadowEffect*>(child); shadow && shadow->Enabled())
+      painter.DrawShadow(shadow->ShadowOf(*this), [this](IPainter& p) { PaintContent(p); });
+  PaintContent(painter);
+}
+
+void TControl::PaintContent(IPainter& painter) {
   Paint(painter);
   for (scene::TSceneNode* child : Children())
     if (auto* c = dynamic_cast<TControl*>(child)) c->PaintTree(painter);

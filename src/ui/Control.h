@@ -12,6 +12,7 @@
 
 #include "scene/picking/PointerInput.h"
 #include "scene/tree/SceneNode.h"
+#include "ui/CursorShape.h"
 #include "ui/Keys.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
@@ -103,7 +104,8 @@ class TControl : public scene::TSceneNode {
   virtual void DrawScreenshotContent(scene::TTextureImage& /*picture*/) {}
 
   // Paints the control (when visible) and then its child controls in order, each with its
-  // absolute opacity; no group is composited.
+  // absolute opacity; no group is composited. The shadows of the control's shadow effects
+  // (ShadowEffect.h) are painted first.
   void PaintTree(IPainter& painter);
 
   // A new picture of the control as it is now, owned by the caller: Round(Width x s) by
@@ -133,6 +135,9 @@ class TControl : public scene::TSceneNode {
   // The menu a right press opens (not owned; forgotten when freed).
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* menu);
+  // The pointer's look while it is over this control; Default leaves it to the parent control.
+  TCursorShape Cursor() const { return FCursor; }
+  void SetCursor(TCursorShape cursor) { FCursor = cursor; }
   bool IsMouseOver() const { return FIsMouseOver; }
   void SetMouseOver(bool v);
   // Pressed with the left button and not yet released.
@@ -174,6 +179,8 @@ class TControl : public scene::TSceneNode {
  protected:
   // Draws the control's own content (below its children); nothing by default.
   virtual void Paint(IPainter& /*painter*/) {}
+  // The control's own content and then its children.
+  void PaintContent(IPainter& painter);
   // Runs before the control is painted (a styled control applies its style here).
   virtual void PrepareToPaint() {}
   virtual void Resized() {}
@@ -197,6 +204,7 @@ class TControl : public scene::TSceneNode {
   bool FHitTest = true;
   float FOpacity = 1;
   bool FAutoCapture = false;
+  TCursorShape FCursor = TCursorShape::Default;
   bool FIsMouseOver = false;
   bool FPressed = false;
   bool FDoubleClick = false;

@@ -88,6 +88,10 @@ void TFormBase::Hide() {
   WindowService().Hide(*this);
 }
 
+void TFormBase::SetActive(bool v) {
+  if (v) WindowService().Activate(*this);
+}
+
 void TFormBase::SetStyleBook(TStyleBook* book) {
   if (book == FStyleBook) return;
   if (FStyleBook) FStyleBook->RemoveFreeObserver(this);
@@ -124,7 +128,22 @@ void TFormBase::Paint3D(const TPaintTarget3D& target) {
   Paint3DIn(*this, target);
 }
 
+void TFormBase::SetFill(const TFill& fill) {
+  if (fill == FFill) return;
+  FFill = fill;
+  Invalidate({0, 0, FAreaWidth, FAreaHeight});
+}
+
+void TFormBase::SetFillColor(TAlphaColor c) {
+  TFill fill = FFill;
+  fill.Color = c;
+  SetFill(fill);
+}
+
 void TFormBase::Paint2D(IPainter& painter) {
+  if (FFill.Kind == TBrushKind::Gradient)
+    painter.FillGradient({0, 0, static_cast<float>(Width()), static_cast<float>(Height())},
+                         FFill.Gradient, 1);
   for (scene::TSceneNode* child : Children())
     if (auto* c = dynamic_cast<TControl*>(child)) c->PaintTree(painter);
 }
@@ -138,6 +157,13 @@ void TFormBase::KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift
   }
   if (FPointer.KeyboardContextMenu(key, shift)) return;
   if (OnKeyDown) OnKeyDown(*this, key, keyChar, shift);
+}
+
+TCursorShape TFormBase::PointerCursor() const {
+  scene::TSceneNode* target = FPointer.Captured() ? FPointer.Captured() : FPointer.Hovered();
+  for (const TControl* c = dynamic_cast<const TControl*>(target); c; c = c->ParentControl())
+    if (c->Cursor() != TCursorShape::Default) return c->Cursor();
+  return TCursorShape::Default;
 }
 
 void TFormBase::ClientResized(float width, float height) {

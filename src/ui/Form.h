@@ -10,10 +10,12 @@
 
 #include "scene/math/AlphaColor.h"
 #include "scene/tree/SceneNode.h"
+#include "ui/CursorShape.h"
 #include "ui/Keys.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
 #include "ui/WindowHost.h"
+#include "ui/paint/Fill.h"
 #include "ui/paint/Painter.h"
 #include "ui/pointer/PointerRouting.h"
 #include "ui/window/PlatformWindow.h"
@@ -47,8 +49,14 @@ class TFormBase : public scene::TSceneNode {
   int ClientHeight() const { return FClientHeight; }
   void SetClientSize(int width, int height);
 
-  TAlphaColor FillColor() const { return FFillColor; }
-  void SetFillColor(TAlphaColor c) { FFillColor = c; }
+  // The window's background, painted before its controls. A solid fill clears the client
+  // area with its colour; a gradient fills a rectangle from the client area's top-left corner
+  // with the window's outer width and height (frame and caption included), so where there is a
+  // frame the client area ends a little short of the gradient's stop.
+  const TFill& Fill() const { return FFill; }
+  void SetFill(const TFill& fill);
+  TAlphaColor FillColor() const { return FFill.Color; }
+  void SetFillColor(TAlphaColor c);
   TWindowPlacement Placement() const { return FPlacement; }
   void SetPlacement(TWindowPlacement p) { FPlacement = p; }
   // The window's style book (not owned; forgotten when freed), or null.
@@ -82,9 +90,11 @@ class TFormBase : public scene::TSceneNode {
   TFormStyle FormStyle() const { return FFormStyle; }
   void SetFormStyle(TFormStyle style);
 
-  // See TWindowService::Show and Hide.
+  // See TWindowService::Show, Hide and Activate.
   void Show();
   void Hide();
+  // True makes a shown window the active one (in front, taking the keys); False does nothing.
+  void SetActive(bool v);
   bool Visible() const { return FPlatformWindow && FPlatformWindow->Visible(); }
 
   // The native window, or null while the platform has made none.
@@ -125,6 +135,10 @@ class TFormBase : public scene::TSceneNode {
   bool ContextMenuRequest(TPointF client, TPointF screen) {
     return FPointer.ContextMenuRequest(client, screen);
   }
+  // The pointer's look now: that of the control holding the pointer (the captured one, else
+  // the one under it), or of its nearest parent control that has one; Default over a 3D
+  // object or nothing.
+  TCursorShape PointerCursor() const;
 
   bool IsForm() const override { return true; }
 
@@ -133,9 +147,10 @@ class TFormBase : public scene::TSceneNode {
   virtual void PrepareToPaint() {}
   // Draws every visible 3D view of the window into its framebuffer, in tree order.
   void Paint3D(const TPaintTarget3D& target);
-  // Paints the 2D layer over what Paint3D drew: the controls in tree order, each before its
-  // own children. The 3D views are the window's first children, so nothing of the 2D layer
-  // lies below a 3D image.
+  // Paints the 2D layer over what Paint3D drew: a gradient fill, then the controls in tree
+  // order, each before its own children. The 3D views are the window's first children, so
+  // nothing of the 2D layer lies below a 3D image (a window with 3D views has a solid fill,
+  // which the platform window clears with before Paint3D).
   void Paint2D(IPainter& painter);
 
   // A key pressed while the window is active. The focused control has it first; when that
@@ -170,7 +185,7 @@ class TFormBase : public scene::TSceneNode {
   std::string FCaption;
   int FClientWidth = 640, FClientHeight = 480;
   float FAreaWidth = 640, FAreaHeight = 480;
-  TAlphaColor FFillColor = claWhite;
+  TFill FFill;
   TWindowPlacement FPlacement = TWindowPlacement::Stored;
   // Full screen asked for while the window could not enter it (loading or hidden).
   bool FFullScreen = false;

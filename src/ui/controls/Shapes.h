@@ -3,10 +3,9 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/paint/Fill.h"
 
 namespace ui {
-
-enum class TBrushKind { None, Solid };
 
 class TRectangle : public TControl {
  public:

@@ -6,11 +6,13 @@
 // window's scale factor.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "scene/math/AlphaColor.h"
 #include "ui/PointF.h"
 #include "ui/paint/Bitmap.h"
+#include "ui/paint/Fill.h"
 #include "ui/text/Font.h"
 
 namespace ui {
@@ -28,6 +30,16 @@ class ITextMeasure {
   // The advance width of one line of UTF-8 text (no line breaks in it).
   virtual float TextWidth(const TFont& font, std::string_view text) = 0;
   virtual TFontMetrics Metrics(const TFont& font) = 0;
+};
+
+// A soft shadow cast by what a control draws: the drawing's coverage (how much of each point
+// it covers, whatever its colours) in one colour, blurred and moved.
+struct TShadow {
+  TWindowRect Area;      // where the silhouette is taken, before the move; nothing outside it casts
+  TPointF Offset;        // how far the shadow lies from what casts it
+  float BlurRadius = 0;  // how far (window units) the blur spreads each point; 0 keeps edges sharp
+  scene::TAlphaColor Color = 0xFF000000;
+  float Opacity = 1;  // the shadow's opacity where the drawing covers fully, 0..1
 };
 
 class IPainter : public ITextMeasure {
@@ -49,6 +61,11 @@ class IPainter : public ITextMeasure {
   // One line of UTF-8 text whose baseline starts at `origin`.
   virtual void DrawText(const TFont& font, std::string_view text, TPointF origin,
                         scene::TAlphaColor color, float opacity) = 0;
+  // `rect` filled with `gradient`, whose positions are fractions of `rect`.
+  virtual void FillGradient(const TWindowRect& rect, const TGradient& gradient, float opacity) = 0;
+  // The shadow of what `content` draws (with the painter it is given, in the same coordinates)
+  // over what is here already; `content` draws nothing here itself.
+  virtual void DrawShadow(const TShadow& shadow, const std::function<void(IPainter&)>& content) = 0;
 };
 
 }  // namespace ui

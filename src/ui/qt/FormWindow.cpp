@@ -158,8 +158,10 @@ bool TFormWindow::event(QEvent* event) {
 
 void TFormWindow::mousePressEvent(QMouseEvent* event) {
   event->accept();
-  if (const auto button = ButtonOf(event->button()); button && FForm)
+  if (const auto button = ButtonOf(event->button()); button && FForm) {
     FPointer->Press(*button, PointerOf(*event));
+    UpdateCursor();
+  }
 }
 
 void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -169,13 +171,28 @@ void TFormWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TFormWindow::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  if (const auto button = ButtonOf(event->button()); button && FForm)
+  if (const auto button = ButtonOf(event->button()); button && FForm) {
     FPointer->Release(*button, PointerOf(*event));
+    UpdateCursor();
+  }
 }
 
 void TFormWindow::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  if (FForm) FPointer->Move(PointerOf(*event));
+  if (!FForm) return;
+  FPointer->Move(PointerOf(*event));
+  UpdateCursor();
+}
+
+void TFormWindow::UpdateCursor() {
+  // The form may have gone while a handler ran.
+  const TCursorShape shape = FForm ? FForm->PointerCursor() : TCursorShape::Default;
+  if (shape == FCursor) return;
+  FCursor = shape;
+  if (shape == TCursorShape::Hand)
+    setCursor(Qt::PointingHandCursor);
+  else
+    unsetCursor();
 }
 
 void TFormWindow::wheelEvent(QWheelEvent* event) {
@@ -379,7 +396,11 @@ void TFormWindow::paintGL() {
   const qreal scale = devicePixelRatio();
   const int pixelWidth = qRound(width() * scale), pixelHeight = qRound(height() * scale);
   gl->glViewport(0, 0, pixelWidth, pixelHeight);
-  const TAlphaColor fill = FForm ? FForm->FillColor() : claBlack;
+  // A gradient is painted with the 2D layer; the clear shows its first colour meanwhile.
+  TAlphaColor fill = claBlack;
+  if (FForm)
+    fill = FForm->Fill().Kind == TBrushKind::Gradient ? FForm->Fill().Gradient.ColorAt(0)
+                                                      : FForm->FillColor();
   gl->glClearColor(((fill >> 16) & 0xFF) / 255.0f, ((fill >> 8) & 0xFF) / 255.0f,
                    (fill & 0xFF) / 255.0f, ((fill >> 24) & 0xFF) / 255.0f);
   gl->glClear(GL_COLOR_BUFFER_BIT);

@@ -103,6 +103,9 @@ class TFormWindow : public QOpenGLWindow,
   // The GL state Qt's paint engine and the 3D device start from.
   void ResetGLState(int pixelWidth, int pixelHeight);
   TMultiTouchManager& Touches();
+  // Gives the pointer the look of the control it is over (or that holds it).
+  void UpdateCursor();
+  TCursorShape FCursor = TCursorShape::Default;
   // ITouchWindow
   scene::TSceneNode* ObjectUnderTouch(TPointF point) override;
   scene::TSceneNode& WindowObject() override { return *FForm; }

@@ -1,6 +1,7 @@
 #include "ui/qt/QtPainter.h"
 
 #include <QFontMetricsF>
+#include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QTransform>
@@ -13,6 +14,7 @@
 #include <tuple>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "ui/qt/OverlayFont.h"
 
@@ -179,6 +181,39 @@ QRectF RectOf(const TWindowRect& r) {
   return QRectF(QPointF(r.Left, r.Top), QPointF(r.Right, r.Bottom));
 }
 
+// Blurs a picture's coverage (w x h values, row by row) in place with a Gaussian of sigma
+// radius / 2 cut at the radius (pixels), one pass per axis; beyond the picture is empty.
+void BlurCoverage(std::vector<float>& coverage, int w, int h, double radius) {
+  const int reach = static_cast<int>(std::ceil(radius));
+  if (reach <= 0 || w <= 0 || h <= 0) return;
+  const double sigma = radius / 2;
+  std::vector<float> kernel(static_cast<size_t>(2 * reach + 1));
+  float sum = 0;
+  for (int i = -reach; i <= reach; ++i) {
+    const float k = static_cast<float>(std::exp(-(i * i) / (2 * sigma * sigma)));
+    kernel[static_cast<size_t>(i + reach)] = k;
+    sum += k;
+  }
+  for (float& k : kernel)
+    k /= sum;
+  std::vector<float> pass(coverage.size());
+  const auto at = [w](int x, int y) { return static_cast<size_t>(y) * static_cast<size_t>(w) + x; };
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      float v = 0;
+      for (int i = std::max(-reach, -x); i <= std::min(reach, w - 1 - x); ++i)
+        v += coverage[at(x + i, y)] * kernel[static_cast<size_t>(i + reach)];
+      pass[at(x, y)] = v;
+    }
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      float v = 0;
+      for (int i = std::max(-reach, -y); i <= std::min(reach, h - 1 - y); ++i)
+        v += pass[at(x, y + i)] * kernel[static_cast<size_t>(i + reach)];
+      coverage[at(x, y)] = v;
+    }
+}
+
 }  // namespace
 
 // --- the cache -------------------------------------------------------------------------------
@@ -202,7 +237,10 @@ void TQtPaintCache::Clear() {
 // --- the painter -----------------------------------------------------------------------------
 
 TQtPainter::TQtPainter(QPainter& painter, TQtPaintCache& cache, TShapeDrawing shapes)
-    : FPainter(painter), FCache(*cache.FData) {
+    : TQtPainter(painter, *cache.FData, shapes) {}
+
+TQtPainter::TQtPainter(QPainter& painter, TQtPaintCache::TData& cache, TShapeDrawing shapes)
+    : FPainter(painter), FCache(cache) {
   const QPaintEngine* engine = painter.paintEngine();
   FRasterise = shapes == TShapeDrawing::Rasterised ||
                (shapes == TShapeDrawing::Auto && engine && engine->type() == QPaintEngine::OpenGL2);
@@ -383,6 +421,75 @@ void TQtPainter::DrawText(const TFont& font, std::string_view text, TPointF orig
   const QTransform world = FPainter.worldTransform();
   FPainter.setWorldTransform(QTransform::fromScale(f.Scale, f.Scale) * world);
   FPainter.drawText(QPointF(origin.X / f.Scale, origin.Y / f.Scale), Utf8(text));
+  FPainter.setWorldTransform(world);
+}
+
+void TQtPainter::FillGradient(const TWindowRect& rect, const TGradient& gradient, float opacity) {
+  opacity = Clamp01(opacity);
+  if (opacity == 0 || gradient.Points.empty() || !(rect.Width() > 0) || !(rect.Height() > 0))
+    return;
+  const QRectF r = RectOf(rect);
+  const auto at = [&r](TPointF p) {
+    return QPointF(r.left() + p.X * r.width(), r.top() + p.Y * r.height());
+  };
+  QLinearGradient brush(at(gradient.StartPosition), at(gradient.StopPosition));
+  for (const TGradientPoint& p : gradient.Points)
+    brush.setColorAt(std::clamp(static_cast<double>(p.Offset), 0.0, 1.0),
+                     QColor::fromRgba(p.Color));
+  brush.setSpread(QGradient::PadSpread);
+  FPainter.setOpacity(opacity);
+  FPainter.setRenderHint(QPainter::Antialiasing, false);
+  FPainter.fillRect(r, QBrush(brush));
+}
+
+void TQtPainter::DrawShadow(const TShadow& shadow, const std::function<void(IPainter&)>& content) {
+  const float opacity = Clamp01(shadow.Opacity) * static_cast<float>(shadow.Color >> 24) / 255;
+  if (opacity == 0 || !content || !(shadow.Area.Width() > 0) || !(shadow.Area.Height() > 0)) return;
+  const QTransform device = FPainter.deviceTransform();
+  const QRect pixels = device.mapRect(RectOf(shadow.Area)).toAlignedRect();
+  // An area far beyond any screen (or not a number) casts nothing that could be seen.
+  constexpr int limit = 1 << 14;
+  if (pixels.isEmpty() || pixels.width() > limit || pixels.height() > limit) return;
+
+  QImage picture(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+  picture.fill(Qt::transparent);
+  {
+    QPainter casting(&picture);
+    casting.setTransform(device * QTransform::fromTranslate(-pixels.left(), -pixels.top()));
+    TQtPainter castingPainter(casting, FCache, TShapeDrawing::Paths);
+    content(castingPainter);
+  }
+  const int w = picture.width(), h = picture.height();
+  std::vector<float> coverage(static_cast<size_t>(w) * static_cast<size_t>(h));
+  for (int y = 0; y < h; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    for (int x = 0; x < w; ++x)
+      coverage[static_cast<size_t>(y) * static_cast<size_t>(w) + x] = qAlpha(line[x]) / 255.0f;
+  }
+  const double scale = std::sqrt(std::abs(device.determinant()));
+  BlurCoverage(coverage, w, h, shadow.BlurRadius * scale);
+  const float red = static_cast<float>((shadow.Color >> 16) & 0xFF);
+  const float green = static_cast<float>((shadow.Color >> 8) & 0xFF);
+  const float blue = static_cast<float>(shadow.Color & 0xFF);
+  for (int y = 0; y < h; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < w; ++x) {
+      const float k =
+          std::min(coverage[static_cast<size_t>(y) * static_cast<size_t>(w) + x], 1.0f) * opacity;
+      line[x] =
+          qRgba(static_cast<int>(std::lround(red * k)), static_cast<int>(std::lround(green * k)),
+                static_cast<int>(std::lround(blue * k)), static_cast<int>(std::lround(255 * k)));
+    }
+  }
+
+  // Laid in device pixels, moved by the offset as the device sees it.
+  const QPointF moved =
+      device.map(QPointF(shadow.Offset.X, shadow.Offset.Y)) - device.map(QPointF());
+  const QTransform world = FPainter.worldTransform();
+  FPainter.setWorldTransform(device.inverted() * world);
+  FPainter.setOpacity(1);
+  FPainter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  FPainter.drawImage(QRectF(QPointF(pixels.left(), pixels.top()) + moved, QSizeF(w, h)), picture);
   FPainter.setWorldTransform(world);
 }
 

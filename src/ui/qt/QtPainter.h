@@ -77,8 +77,15 @@ class TQtPainter : public IPainter {
                   float opacity, bool smooth) override;
   void DrawText(const TFont& font, std::string_view text, TPointF origin, scene::TAlphaColor color,
                 float opacity) override;
+  // With Qt's own linear gradient, the colours between stops as Qt interpolates them.
+  void FillGradient(const TWindowRect& rect, const TGradient& gradient, float opacity) override;
+  // `content` is drawn with the raster engine into a picture of the area in device pixels; its
+  // alpha, blurred with a Gaussian of sigma BlurRadius / 2 (cut at BlurRadius), becomes the
+  // shadow's colour and is laid over the window at the offset.
+  void DrawShadow(const TShadow& shadow, const std::function<void(IPainter&)>& content) override;
 
  private:
+  TQtPainter(QPainter& painter, TQtPaintCache::TData& cache, TShapeDrawing shapes);
   const TQtPaintCache::TFontEntry& FontOf(const TFont& font);
   // A filled (thickness 0) or outlined rectangle.
   void DrawShape(const TWindowRect& rect, float rx, float ry, float thickness,

@@ -27,7 +27,8 @@ struct TFaceColors {
   scene::TAlphaColor Border, Top, Bottom;
 };
 
-// One button face: a one-unit border round a fill shading from top to bottom.
+// One button face: a one-unit border round a fill shading from top to bottom. The colours may
+// be translucent; the picture holds them premultiplied.
 void DrawFace(scene::TTextureImage& image, TWindowRect r, float scale, const TFaceColors& c) {
   const int left = static_cast<int>(r.Left), top = static_cast<int>(r.Top);
   const int right = std::min(static_cast<int>(r.Right), image.Width);
@@ -38,15 +39,20 @@ void DrawFace(scene::TTextureImage& image, TWindowRect r, float scale, const TFa
     for (int x = left; x < right; ++x) {
       const bool edge = x - left < border || right - 1 - x < border || y - top < border ||
                         bottom - 1 - y < border;
-      std::uint8_t* p = image.Pixel(x, y);
-      for (int channel = 0; channel < 3; ++channel) {
-        const int shift = 16 - 8 * channel;
+      // Red, green, blue and alpha as stored (straight), then premultiplied.
+      float straight[4];
+      for (int channel = 0; channel < 4; ++channel) {
+        const int shift = channel < 3 ? 16 - 8 * channel : 24;
         const float a = static_cast<float>((c.Top >> shift) & 0xFF);
         const float b = static_cast<float>((c.Bottom >> shift) & 0xFF);
-        p[channel] = edge ? static_cast<std::uint8_t>((c.Border >> shift) & 0xFF)
-                          : static_cast<std::uint8_t>(std::lround(a + (b - a) * t));
+        straight[channel] = edge ? static_cast<float>((c.Border >> shift) & 0xFF) : a + (b - a) * t;
       }
-      p[3] = 255;
+      std::uint8_t* p = image.Pixel(x, y);
+      const float alpha = std::round(straight[3]);
+      for (int channel = 0; channel < 3; ++channel)
+        p[channel] =
+            static_cast<std::uint8_t>(std::lround(std::round(straight[channel]) * alpha / 255));
+      p[3] = static_cast<std::uint8_t>(alpha);
     }
   }
 }
@@ -56,16 +62,27 @@ void DrawFace(scene::TTextureImage& image, TWindowRect r, float scale, const TFa
 TBitmapPtr MakeButtonPicture(float scale) {
   scene::TTextureImage image(static_cast<int>(std::ceil(128 * scale)),
                              static_cast<int>(std::ceil(300 * scale)));
-  const TFaceColors faces[3] = {
+  // Buttons are light and opaque; speed buttons are flat: a faint frame over whatever lies
+  // below, lighter while the pointer is over them, darker while pressed.
+  const TFaceColors buttonFaces[3] = {
       {0xFFADADAD, 0xFFF0F0F0, 0xFFE5E5E5},  // normal
       {0xFF7EB4EA, 0xFFECF4FC, 0xFFDCECFC},  // hot
       {0xFF569DE5, 0xFFDAECFC, 0xFFC4E0FC},  // pressed
   };
-  const TButtonStyleLinks columns[2] = {DesktopButtonLinks(), DesktopSpeedButtonLinks()};
-  for (const TButtonStyleLinks& column : columns)
+  const TFaceColors speedButtonFaces[3] = {
+      {0x50FFFFFF, 0x18FFFFFF, 0x08FFFFFF},  // normal
+      {0x90FFFFFF, 0x38FFFFFF, 0x20FFFFFF},  // hot
+      {0x90FFFFFF, 0x30000000, 0x20000000},  // pressed
+  };
+  const struct {
+    TButtonStyleLinks Links;
+    const TFaceColors* Faces;
+  } columns[2] = {{DesktopButtonLinks(), buttonFaces},
+                  {DesktopSpeedButtonLinks(), speedButtonFaces}};
+  for (const auto& column : columns)
     for (int state = 0; state < 3; ++state)
-      for (const TImageLink& link : column.States[static_cast<size_t>(state)])
-        if (link.Scale == scale) DrawFace(image, link.Source, scale, faces[state]);
+      for (const TImageLink& link : column.Links.States[static_cast<size_t>(state)])
+        if (link.Scale == scale) DrawFace(image, link.Source, scale, column.Faces[state]);
   return std::make_shared<const TBitmap>(std::move(image), scale);
 }
 

@@ -76,6 +76,11 @@ void TWindowService::Hide(TFormBase& form) {
   }
 }
 
+void TWindowService::Activate(TFormBase& form) {
+  IPlatformWindow* window = form.PlatformWindow();
+  if (window && window->Visible()) window->Activate();
+}
+
 void TWindowService::Place(TFormBase& form, IPlatformWindow& window) {
   TWindowPlacement placement = form.Placement();
   IPlatformWindow* mainWindow = FMainForm ? FMainForm->PlatformWindow() : nullptr;

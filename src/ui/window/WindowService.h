@@ -28,6 +28,9 @@ class TWindowService {
   // A full-screen window is hidden, then leaves full screen and remembers to enter it again
   // at its next show.
   void Hide(TFormBase& form);
+  // Brings a visible window to the front and makes it the active one, so that keys reach it; a
+  // hidden window stays hidden.
+  void Activate(TFormBase& form);
 
   // True while the window's full-screen record says it is full screen.
   bool FullScreen(const TFormBase& form) const;

@@ -1,7 +1,7 @@
 // The 2D layer's painter on Qt, painting into QImages with the raster engine: shapes both as
 // the engine's own paths and rasterised into pictures laid in pieces (as on the window's
 // OpenGL engine), at whole and fractional positions and scale factors; opacity, outlines on
-// the edge, clipping, bitmaps and text on its baseline.
+// the edge, clipping, bitmaps, text on its baseline, gradients and shadows.
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -10,6 +10,8 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "ui/qt/QtPainter.h"
 
@@ -318,6 +320,99 @@ TEST(QtPainter, TextSitsOnItsBaseline) {
     EXPECT_GE(left, 10 * s);
     EXPECT_LE(right, (10 + width) * s);
     EXPECT_GT(right, (10 + width * 0.9) * s);
+  }
+}
+
+}  // namespace
+}  // namespace ui::qt
+
+namespace ui::qt {
+namespace {
+
+TEST(QtPainter, GradientsRunFromTheStartToTheStopPositionOfTheirRectangle) {
+  const TGradient downwards{{{0xFF244477, 0}, {0xFF14141E, 1}}, {0.5f, 0}, {0.5f, 1}};
+  const TGradient across{{{0xFF000000, 0}, {0xFFFFFFFF, 1}}, {0, 0.5f}, {1, 0.5f}};
+  const struct {
+    const char* name;
+    qreal scale;
+    const TGradient& gradient;
+    TWindowRect rect;
+  } cases[] = {
+      // As the About window fills: over the window's outer height with a caption of 26 and a
+      // border of 3, of which the canvas is the client area.
+      {"taller than the canvas", 1, downwards, {0, 0, 521, 294}},
+      {"the canvas exactly", 1, downwards, {0, 0, 515, 265}},
+      {"at scale 2", 2, downwards, {0, 0, 515, 265}},
+      {"left to right", 1, across, {0, 0, 515, 265}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QImage image = Canvas(515, 265, c.scale, 0);
+    Paint(image, TShapeDrawing::Auto,
+          [&](TQtPainter& p) { p.FillGradient(c.rect, c.gradient, 1); });
+    // Pixel centres along the line: the gradient's colour at their offsets.
+    const bool vertical = c.gradient.StartPosition.X == c.gradient.StopPosition.X;
+    const int pixels = vertical ? image.height() : image.width();
+    const double length = (vertical ? c.rect.Height() : c.rect.Width()) * c.scale;
+    for (const int i : {0, pixels / 2, pixels - 1}) {
+      const QRgb pixel = vertical ? image.pixel(100, i) : image.pixel(i, 100);
+      const QRgb expected = c.gradient.ColorAt(static_cast<float>((i + 0.5) / length));
+      EXPECT_TRUE(Near(pixel, expected))
+          << "pixel " << i << ": " << Hex(pixel) << ", not " << Hex(expected);
+    }
+  }
+  // Half opaque over white.
+  QImage image = Canvas(100, 100);
+  Paint(image, TShapeDrawing::Auto, [&](TQtPainter& p) {
+    p.FillGradient({0, 0, 100, 100}, across, 0.5f);
+  });
+  EXPECT_TRUE(Near(image.pixel(0, 50), 0xFF808080)) << Hex(image.pixel(0, 50));
+}
+
+TEST(QtPainter, ShadowsAreTheBlurredSilhouetteOfTheirAreaMovedByTheOffset) {
+  // A red bar wider than the shadow's area, on a transparent canvas: the shadow is what the
+  // area holds of it, half-opaque cyan 10 units right and 5 down; the bar is not drawn.
+  const auto content = [](IPainter& p) { p.FillRect({0, 20, 100, 40}, 0, 0, 0xFFFF0000, 1); };
+  TShadow shadow;
+  shadow.Area = {18, 18, 62, 42};
+  shadow.Offset = {10, 5};
+  shadow.Color = 0xFF00FFFF;
+  shadow.Opacity = 0.5f;
+  const QRgb halfCyan = 0x80008080;
+  for (const qreal scale : {1.0, 2.0}) {
+    SCOPED_TRACE("scale " + std::to_string(scale));
+    QImage image = Canvas(100, 60, scale, 0);
+    Paint(image, TShapeDrawing::Auto, [&](TQtPainter& p) { p.DrawShadow(shadow, content); });
+    // The area (18 to 62 across) moved right by 10; the bar's rows (20 to 40) down by 5.
+    EXPECT_TRUE(Near(At(image, 28.5, 35), halfCyan)) << Hex(At(image, 28.5, 35));
+    EXPECT_TRUE(Near(At(image, 71.5, 44.5), halfCyan)) << Hex(At(image, 71.5, 44.5));
+    for (const auto& [x, y] :
+         {std::pair{27.5, 35.0}, {72.5, 35}, {50, 24.5}, {50, 45.5}, {10, 30}, {90, 30}})
+      EXPECT_EQ(At(image, x, y), 0u) << "at " << x << "," << y;
+  }
+
+  // Blurred over 2 units: the edge fades over about two units either way, the middle stays.
+  shadow.BlurRadius = 2;
+  QImage image = Canvas(100, 60, 1, 0);
+  Paint(image, TShapeDrawing::Auto, [&](TQtPainter& p) { p.DrawShadow(shadow, content); });
+  EXPECT_TRUE(Near(At(image, 50, 35), halfCyan));
+  const int outer = qAlpha(At(image, 50, 24)), edge = qAlpha(At(image, 50, 25)),
+            inner = qAlpha(At(image, 50, 26));
+  EXPECT_GT(outer, 0);
+  EXPECT_LT(outer, edge);
+  EXPECT_LT(edge, inner);
+  EXPECT_LT(inner, 128);
+  EXPECT_EQ(qAlpha(At(image, 50, 22)), 0) << "no further than the blur reaches";
+
+  // Nothing to cast, or nothing cast.
+  for (const auto& [name, opacity, area] : {std::tuple{"transparent", 0.0f, shadow.Area},
+                                            {"empty area", 1.0f, TWindowRect{18, 18, 18, 42}}}) {
+    TShadow none = shadow;
+    none.Opacity = opacity;
+    none.Area = area;
+    QImage blank = Canvas(100, 60, 1, 0);
+    Paint(blank, TShapeDrawing::Auto, [&](TQtPainter& p) { p.DrawShadow(none, content); });
+    EXPECT_EQ(blank, Canvas(100, 60, 1, 0)) << name;
   }
 }
 

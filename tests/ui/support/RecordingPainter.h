@@ -10,9 +10,14 @@
 //   stroke L,T,R,B r<rx>[/<ry>] w<thickness> AARRGGBB <opacity>
 //   bitmap x<scale> L,T,R,B -> L,T,R,B <opacity>        (source pixels -> destination)
 //   text '<utf-8>' at X,Y AARRGGBB <opacity>            (X,Y the baseline's start)
+//   gradient L,T,R,B SX,SY->EX,EY AARRGGBB@<offset>... <opacity>   (start and stop positions)
+//   shadow L,T,R,B +DX,DY blur<radius> AARRGGBB <opacity> {   (the area, before the offset)
+//     <the lines of what casts it, indented by two spaces>
+//   }
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -106,10 +111,41 @@ class TRecordingPainter : public IPainter {
     Lines.push_back("text '" + std::string(text) + "' at " + Num(origin.X) + "," + Num(origin.Y) +
                     " " + Color(color) + " " + Num(opacity));
   }
+  void FillGradient(const TWindowRect& rect, const TGradient& gradient, float opacity) override {
+    std::string line = "gradient " + Rect(rect) + " " + Point(gradient.StartPosition) + "->" +
+                       Point(gradient.StopPosition);
+    for (const TGradientPoint& p : gradient.Points) {
+      line += ' ';
+      line += Color(p.Color);
+      line += '@';
+      line += Num(p.Offset);
+    }
+    line += ' ';
+    line += Num(opacity);
+    Lines.push_back(line);
+  }
+  void DrawShadow(const TShadow& shadow, const std::function<void(IPainter&)>& content) override {
+    Lines.push_back("shadow " + Rect(shadow.Area) + " +" + Point(shadow.Offset) + " blur" +
+                    Num(shadow.BlurRadius) + " " + Color(shadow.Color) + " " + Num(shadow.Opacity) +
+                    " {");
+    TRecordingPainter casting;
+    content(casting);
+    for (const std::string& line : casting.Lines)
+      Lines.push_back("  " + line);
+    Lines.push_back("}");
+  }
 
  private:
+  static std::string Point(TPointF p) { return Num(p.X) + "," + Num(p.Y); }
   static std::string Radii(float rx, float ry) {
-    return rx == ry ? "r" + Num(rx) : "r" + Num(rx) + "/" + Num(ry);
+    // Appended piece by piece: GCC 12 warns falsely about "literal" + a temporary string.
+    std::string s = "r";
+    s += Num(rx);
+    if (rx != ry) {
+      s += '/';
+      s += Num(ry);
+    }
+    return s;
   }
 
   TFixedMeasure FMeasure;

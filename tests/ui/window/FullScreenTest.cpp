@@ -211,6 +211,17 @@ TEST_F(FullScreen, ShowingAVisibleWindowActivatesItAndAShowWithinAShowIsIgnored)
             (Calls{"create", "frame Sizeable", "show normal", "activate"}));
 }
 
+TEST_F(FullScreen, MakingTheWindowActiveBringsItForwardOnlyWhileItIsShown) {
+  form.SetActive(true);
+  EXPECT_EQ(window.TakeCalls(), Calls{}) << "hidden: stays hidden";
+  form.Show();
+  window.TakeCalls();
+  form.SetActive(true);
+  EXPECT_EQ(window.TakeCalls(), Calls{"activate"});
+  form.SetActive(false);
+  EXPECT_EQ(window.TakeCalls(), Calls{});
+}
+
 TEST(FullScreenWhile, LoadingOrWithoutANativeWindowItIsOnlyRemembered) {
   TFormBase form;
   form.BeginLoading();
