@@ -395,6 +395,11 @@ void TFormWindow::paintGL() {
   QOpenGLFunctions* gl = context()->functions();
   const qreal scale = devicePixelRatio();
   const int pixelWidth = qRound(width() * scale), pixelHeight = qRound(height() * scale);
+  if (FFramePainter) {
+    FFramePainter(defaultFramebufferObject(), pixelWidth, pixelHeight);
+    emit FramePresented();
+    return;
+  }
   gl->glViewport(0, 0, pixelWidth, pixelHeight);
   // A gradient is painted with the 2D layer; the clear shows its first colour meanwhile.
   TAlphaColor fill = claBlack;

@@ -11,6 +11,7 @@
 #include <QMargins>
 #include <QOpenGLWindow>
 #include <QRect>
+#include <functional>
 #include <memory>
 
 #include "ui/Form.h"
@@ -64,6 +65,11 @@ class TFormWindow : public QOpenGLWindow,
   // IContextFactory
   std::unique_ptr<scene::TContext3D> CreateContext(int pixelWidth, int pixelHeight,
                                                    int samples) override;
+
+  // For measurements: while set, a paint runs `painter` (with the window's framebuffer and its
+  // pixel size, the device current) instead of painting the form; presenting is the same.
+  using TFramePainter = std::function<void(unsigned framebuffer, int pixelWidth, int pixelHeight)>;
+  void SetFramePainter(TFramePainter painter) { FFramePainter = std::move(painter); }
 
  signals:
   void Closed();
@@ -131,6 +137,7 @@ class TFormWindow : public QOpenGLWindow,
   QRect FNormalBounds;  // outer bounds of the normal state, kept while in another
   QMargins FLastMargins;
   bool FApplyingState = false;
+  TFramePainter FFramePainter;
 };
 
 }  // namespace ui::qt
