@@ -98,7 +98,8 @@ class TControl : public scene::TSceneNode {
 
   // Draws the control's 3D content straight into the window's framebuffer during a paint,
   // before the 2D layer is painted; only 3D views do.
-  virtual void PaintTo(const TPaintTarget3D& /*target*/) {}
+  // Answers whether it drew anything into the window.
+  virtual bool PaintTo(const TPaintTarget3D& /*target*/) { return false; }
   // Draws the control's own content into a screenshot's picture of its pixel size, before the
   // 2D layer is painted over it; only 3D views have such content.
   virtual void DrawScreenshotContent(scene::TTextureImage& /*picture*/) {}

@@ -114,18 +114,20 @@ void TFormBase::Invalidate(const TWindowRect& rect) {
 }
 
 namespace {
-void Paint3DIn(scene::TSceneNode& owner, const TPaintTarget3D& target) {
+void Paint3DIn(scene::TSceneNode& owner, TPaintTarget3D& target) {
   for (scene::TSceneNode* child : owner.Children()) {
     auto* c = dynamic_cast<TControl*>(child);
     if (!c || !c->Visible()) continue;
-    c->PaintTo(target);
+    // A view drawn over the window's clear hides it from the views after it.
+    if (c->PaintTo(target)) target.OpaqueBackdrop = false;
     Paint3DIn(*c, target);
   }
 }
 }  // namespace
 
 void TFormBase::Paint3D(const TPaintTarget3D& target) {
-  Paint3DIn(*this, target);
+  TPaintTarget3D views = target;
+  Paint3DIn(*this, views);
 }
 
 void TFormBase::SetFill(const TFill& fill) {

@@ -56,10 +56,17 @@ void TViewport3D::UpdateContext() {
       form->Host()->ContextFactory().CreateContext(w, h, scene::SampleCount(FCore.Multisample())));
 }
 
-void TViewport3D::PaintTo(const TPaintTarget3D& target) {
+bool TViewport3D::PaintTo(const TPaintTarget3D& target) {
   FRenderRequested = false;
   UpdateContext();
-  if (!FCore.RenderPass()) return;
+  // Transparent black laid over opaque black is opaque black: cleared so, the image is opaque
+  // and its colours are those blending would give (they never depend on what lies below).
+  const scene::TAlphaColor color = FCore.Color();
+  const bool overBlack = color == 0 && target.OpaqueBackdrop && (target.Backdrop & 0xFFFFFF) == 0;
+  const bool opaque = (color >> 24) == 0xFF || overBlack;
+  if (!FCore.RenderPass(overBlack ? std::optional<scene::TAlphaColor>(scene::claBlack)
+                                  : std::nullopt))
+    return false;
   const TWindowRect r = AbsoluteRect();
   const TFormBase* form = Form();
   const double s = form ? form->Scale() : 1.0;
@@ -70,7 +77,9 @@ void TViewport3D::PaintTo(const TPaintTarget3D& target) {
   present.Left = RoundHalfEven(s * r.Left);
   present.Top = RoundHalfEven(s * r.Top);
   present.Opacity = AbsoluteOpacity();
+  present.Replace = opaque && present.Opacity == 1;
   FCore.Context()->Present(present);
+  return true;
 }
 
 bool TViewport3D::RenderToBitmap(scene::TTextureImage& bitmap) {

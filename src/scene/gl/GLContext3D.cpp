@@ -255,6 +255,21 @@ void TGLContext3D::Present(const TPresentTarget& target) {
   if (!program) return;
   // GL counts rows from the bottom.
   const int x = target.Left, y = target.FramebufferHeight - target.Top - h;
+  // An opaque image at the framebuffer's corner is resolved straight into it: a multisample
+  // resolve must keep its rectangle, and a framebuffer whose format differs refuses it (the
+  // shader pass then does the work).
+  if (target.Replace && x == 0 && y == 0) {
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, FFramebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target.Framebuffer);
+    glDisable(GL_SCISSOR_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    const bool copied = glGetError() == GL_NO_ERROR;
+    glBindFramebuffer(GL_FRAMEBUFFER, target.Framebuffer);
+    if (copied) return;
+  }
   glBindFramebuffer(GL_FRAMEBUFFER, target.Framebuffer);
   glViewport(x, y, w, h);
   glDisable(GL_DEPTH_TEST);

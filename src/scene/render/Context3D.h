@@ -73,6 +73,9 @@ struct TPresentTarget {
   int Left = 0;
   int Top = 0;
   float Opacity = 1;
+  // The image is opaque and replaces its rectangle (Opacity is 1): a device may copy it
+  // instead of blending it, with the same pixels.
+  bool Replace = false;
 };
 
 class TContext3D {

@@ -79,14 +79,14 @@ void TViewport3DCore::ObservedFreed(TSceneNode* dying) {
   if (dying == FCamera) FCamera = nullptr;
 }
 
-bool TViewport3DCore::RenderPass() {
+bool TViewport3DCore::RenderPass(std::optional<TAlphaColor> clearColor) {
   if (!FContext || FDrawing) return false;
   FDrawing = true;
   // An OnRender handler or a texture upload may throw. The error goes on to the caller (which
   // reports it), but the flag must not stay set: every later pass would return at once and
   // the view would freeze.
   try {
-    DrawScene(*FContext);
+    DrawScene(*FContext, clearColor.value_or(FColor));
   } catch (...) {
     FDrawing = false;
     throw;
@@ -95,12 +95,12 @@ bool TViewport3DCore::RenderPass() {
   return true;
 }
 
-void TViewport3DCore::DrawScene(TContext3D& context) {
+void TViewport3DCore::DrawScene(TContext3D& context, TAlphaColor clearColor) {
   // The 2D layer paints over the 3D image after this pass, so no 2D drawing is pending here.
   if (!context.BeginScene()) return;
   try {
     context.SetContextState(TContextState::csScissorOff);
-    context.Clear(ctColor | ctDepth, FColor, 1.0f, 0);
+    context.Clear(ctColor | ctDepth, clearColor, 1.0f, 0);
     const TCamera& camera = CurrentCamera();
     context.SetCameraMatrix(camera.CameraMatrix());
     context.SetCameraAngleOfView(camera.AngleOfView());

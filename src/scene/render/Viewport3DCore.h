@@ -12,6 +12,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "scene/math/AlphaColor.h"
@@ -64,14 +65,15 @@ class TViewport3DCore : public TSceneNode {
   // nothing to show (no context yet) or a pass is already under way (re-entry); true
   // otherwise, also when the device refused to begin (the last image is then shown again).
   // An error thrown while drawing (by an OnRender handler, a texture upload) ends the frame
-  // and reaches the caller; the next pass draws as usual.
-  bool RenderPass();
+  // and reaches the caller; the next pass draws as usual. The image is cleared with Color, or
+  // with `clearColor` when given.
+  bool RenderPass(std::optional<TAlphaColor> clearColor = std::nullopt);
 
  protected:
   void ObservedFreed(TSceneNode* dying) override;
 
  private:
-  void DrawScene(TContext3D& context);
+  void DrawScene(TContext3D& context, TAlphaColor clearColor);
   void RenderObject(TControl3D& object);
 
   TSceneNode& FOwner;

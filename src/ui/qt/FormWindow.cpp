@@ -411,7 +411,10 @@ void TFormWindow::paintGL() {
   gl->glClear(GL_COLOR_BUFFER_BIT);
   if (FForm) {
     FForm->PrepareToPaint();
-    FForm->Paint3D({defaultFramebufferObject(), pixelWidth, pixelHeight});
+    // A solid opaque fill is what lies under the views: they may replace it instead of
+    // blending over it.
+    const bool opaqueFill = FForm->Fill().Kind == TBrushKind::Solid && (fill >> 24) == 0xFF;
+    FForm->Paint3D({defaultFramebufferObject(), pixelWidth, pixelHeight, opaqueFill, fill});
     Paint2D(pixelWidth, pixelHeight);
   }
   emit FramePresented();

@@ -158,6 +158,32 @@ TEST_F(StartFrame, BitmapCopyIsThePresentedImage) {
   EXPECT_LE(largest, 1);
 }
 
+// Over the window's opaque black the view is cleared opaque black and resolved straight into
+// the window instead of being blended over it: every pixel the same, alpha included. The
+// window is cleared red first to show that the copy covers it all.
+TEST_F(StartFrame, CopiedOverOpaqueBlackTheFrameIsTheBlendedOne) {
+  TTargetFramebuffer window(Width, Height);
+  scene::TCamera& camera = *Scene->Scene.Camera1;
+  const float start = camera.Position().Z();
+  // Where the glide starts, and where it ends.
+  for (const float z : {start, -26.0f}) {
+    SCOPED_TRACE(z);
+    camera.Position().SetZ(z);
+    window.Clear(0, 0, 0, 1);
+    Scene->Viewport->PaintTo({window.Name(), Width, Height});
+    const TTextureImage blended = window.Read();
+    window.Clear(1, 0, 0, 1);
+    Scene->Viewport->PaintTo({window.Name(), Width, Height, true, claBlack});
+    const TTextureImage copied = window.Read();
+    ASSERT_EQ(copied.Pixels.size(), blended.Pixels.size());
+    size_t differing = 0;
+    for (size_t i = 0; i < copied.Pixels.size(); ++i)
+      if (copied.Pixels[i] != blended.Pixels[i]) ++differing;
+    EXPECT_EQ(differing, 0u);
+  }
+  camera.Position().SetZ(start);
+}
+
 TEST_F(StartFrame, StarsShowOutsideTheDisc) {
   int stars = 0;
   for (int y = 0; y < Height; ++y)
