@@ -1,20 +1,20 @@
 #include "assets/EmbeddedAssets.h"
 
-// Start and end symbols of each embedded PNG, defined by the generated assembler file that
+// Start and end symbols of each embedded file, defined by the generated assembler file that
 // includes the files with .incbin.
 #define ORVANE_ASSET_SYMBOLS(name)                     \
   extern "C" const std::uint8_t orvane_asset_##name[]; \
   extern "C" const std::uint8_t orvane_asset_##name##_end[];
-ORVANE_ASSET_SYMBOLS(planet)
-ORVANE_ASSET_SYMBOLS(mimas)
-ORVANE_ASSET_SYMBOLS(enceladus)
-ORVANE_ASSET_SYMBOLS(tethys)
-ORVANE_ASSET_SYMBOLS(dione)
-ORVANE_ASSET_SYMBOLS(rhea)
-ORVANE_ASSET_SYMBOLS(titan)
-ORVANE_ASSET_SYMBOLS(iapetus)
-ORVANE_ASSET_SYMBOLS(sky)
-ORVANE_ASSET_SYMBOLS(rings)
+ORVANE_ASSET_SYMBOLS(packed_planet)
+ORVANE_ASSET_SYMBOLS(packed_mimas)
+ORVANE_ASSET_SYMBOLS(packed_enceladus)
+ORVANE_ASSET_SYMBOLS(packed_tethys)
+ORVANE_ASSET_SYMBOLS(packed_dione)
+ORVANE_ASSET_SYMBOLS(packed_rhea)
+ORVANE_ASSET_SYMBOLS(packed_titan)
+ORVANE_ASSET_SYMBOLS(packed_iapetus)
+ORVANE_ASSET_SYMBOLS(packed_sky)
+ORVANE_ASSET_SYMBOLS(packed_rings)
 ORVANE_ASSET_SYMBOLS(about)
 ORVANE_ASSET_SYMBOLS(icon_16)
 ORVANE_ASSET_SYMBOLS(icon_32)
@@ -38,11 +38,18 @@ struct TEntry {
 #name, orvane_asset_##name, orvane_asset_##name##_end \
   }
 
+#define ORVANE_PACKED_ENTRY(name)                                       \
+  TEntry {                                                              \
+#name, orvane_asset_packed_##name, orvane_asset_packed_##name##_end \
+  }
+
+// In TAssetId's order; the About picture last.
 const TEntry Images[AssetCount] = {
-    ORVANE_ASSET_ENTRY(planet), ORVANE_ASSET_ENTRY(mimas),   ORVANE_ASSET_ENTRY(enceladus),
-    ORVANE_ASSET_ENTRY(tethys), ORVANE_ASSET_ENTRY(dione),   ORVANE_ASSET_ENTRY(rhea),
-    ORVANE_ASSET_ENTRY(titan),  ORVANE_ASSET_ENTRY(iapetus), ORVANE_ASSET_ENTRY(sky),
-    ORVANE_ASSET_ENTRY(rings),  ORVANE_ASSET_ENTRY(about)};
+    ORVANE_PACKED_ENTRY(planet), ORVANE_PACKED_ENTRY(mimas),   ORVANE_PACKED_ENTRY(enceladus),
+    ORVANE_PACKED_ENTRY(tethys), ORVANE_PACKED_ENTRY(dione),   ORVANE_PACKED_ENTRY(rhea),
+    ORVANE_PACKED_ENTRY(titan),  ORVANE_PACKED_ENTRY(iapetus), ORVANE_PACKED_ENTRY(sky),
+    ORVANE_PACKED_ENTRY(rings),  ORVANE_ASSET_ENTRY(about)};
+#undef ORVANE_PACKED_ENTRY
 
 const TEntry Icons[IconSizes.size()] = {ORVANE_ASSET_ENTRY(icon_16),  ORVANE_ASSET_ENTRY(icon_32),
                                         ORVANE_ASSET_ENTRY(icon_48),  ORVANE_ASSET_ENTRY(icon_64),
@@ -55,9 +62,13 @@ std::span<const std::uint8_t> SpanOf(const TEntry& e) {
 
 }  // namespace
 
-std::span<const std::uint8_t> EmbeddedImage(TAssetId id) {
+std::span<const std::uint8_t> EmbeddedAboutPicture() {
+  return SpanOf(Images[static_cast<int>(TAssetId::About)]);
+}
+
+std::span<const std::uint8_t> EmbeddedPackedTexture(TAssetId id) {
   const int i = static_cast<int>(id);
-  if (i < 0 || i >= AssetCount) return {};
+  if (i < 0 || i >= static_cast<int>(TAssetId::About)) return {};
   return SpanOf(Images[i]);
 }
 

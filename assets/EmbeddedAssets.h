@@ -1,6 +1,8 @@
-// The scene's built-in pictures as PNG bytes: the planet and moon maps, the sky, the rings,
-// the About picture and the program icon. The bytes are linked into the program at build
-// time and live for the whole process; nothing is decoded here.
+// The scene's built-in pictures: the planet and moon maps, the sky, the rings, the About
+// picture and the program icon. The bytes are linked in at build time and live for the whole
+// process; nothing is decoded here. The program carries the ten scene textures packed
+// (EmbeddedPackedTexture, see PackedTexture.h) and the About picture and the icons as PNG;
+// the scene textures' PNG files are in the library orvane_scene_pngs, for tests and tools.
 //
 // Every picture is 8-bit RGBA, non-interlaced, marked sRGB. Planet and moons: 2048 x 1024
 // equirectangular (u = 0 and 1 on the +X half-meridian, u growing towards +Z, a moon's
@@ -32,8 +34,14 @@ enum class TAssetId {
 inline constexpr int AssetCount = 11;
 inline constexpr std::array<int, 6> IconSizes = {16, 32, 48, 64, 128, 256};
 
-// The PNG file of a picture; an empty span for a value outside the enum.
+// The PNG file of a picture; an empty span for a value outside the enum. Defined in
+// orvane_scene_pngs.
 std::span<const std::uint8_t> EmbeddedImage(TAssetId id);
+// The About picture's PNG file.
+std::span<const std::uint8_t> EmbeddedAboutPicture();
+// A scene texture (Planet to Rings) packed in bands; an empty span for About and values
+// outside the enum.
+std::span<const std::uint8_t> EmbeddedPackedTexture(TAssetId id);
 // A short lower-case name ("planet", "mimas", ..., "sky", "rings", "about"), also the file
 // stem the generator used; "" for a value outside the enum.
 const char* AssetName(TAssetId id);

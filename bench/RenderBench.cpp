@@ -40,7 +40,7 @@ void BM_RenderPass(benchmark::State& state) {
     state.SkipWithError("no GL context");
     return;
   }
-  TStartScene scene(Width, Height, true, /*storedPictures=*/true);
+  TStartScene scene(Width, Height, true, TScenePictures::Packed);
   TTargetFramebuffer window(Width, Height);
   window.Clear(0, 0, 0, 1);
   scene.Viewport->PaintTo({window.Name(), Width, Height});  // uploads the textures

@@ -1,8 +1,10 @@
 // Start-up and memory of the real program: prints the wall-clock time of the first presented
-// frame (nanoseconds since the epoch, so a script can subtract its own start time), the
-// texture decoding's wall time and how long the first paint waited for it; then, once the
+// frame (nanoseconds since the epoch, so a script can subtract its own start time), how long
+// the textures took to be ready and how long the first paint waited for them; then, once the
 // glide has ended and the scene has settled (6 seconds after the first frame), the resident
-// memory then and its peak so far; then ends the program.
+// memory then and its peak so far; then ends the program. With --png the scene's textures are
+// decoded from PNG files on worker threads instead of made from the packed ones, for a
+// comparison in the same run.
 #include <QCoreApplication>
 #include <QTimer>
 #include <chrono>
@@ -13,6 +15,8 @@
 
 #include "app/Program.h"
 #include "app/Unit2.h"
+#include "assets/EmbeddedAssets.h"
+#include "ui/PngDecoder.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"
 
@@ -29,24 +33,34 @@ double StatusMegabytes(const std::string& key) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  return app::RunOrvane(argc, argv, [](ui::qt::TQtShell& platform) {
-    ui::qt::TFormWindow* window = platform.WindowOf(*app::Form2);
-    QObject::connect(window, &ui::qt::TFormWindow::FramePresented, &platform, [&platform] {
-      static bool reported = false;
-      if (std::exchange(reported, true)) return;
-      const auto now = std::chrono::system_clock::now().time_since_epoch();
-      const app::TSceneTextures* textures = app::Form2->Textures();
-      std::printf("first-frame-ns %lld\ndecode-wall-s %.3f\ndecode-wait-s %.3f\n",
-                  static_cast<long long>(std::chrono::nanoseconds(now).count()),
-                  textures ? textures->DecodeWallSeconds() : 0.0,
-                  textures ? textures->WaitSeconds() : 0.0);
-      std::fflush(stdout);
-      QTimer::singleShot(6000, &platform, [&platform] {
-        std::printf("settled-rss-mb %.1f\npeak-rss-mb %.1f\n", StatusMegabytes("VmRSS"),
-                    StatusMegabytes("VmHWM"));
-        std::fflush(stdout);
-        platform.quit();
-      });
-    });
-  });
+  const bool png = argc > 1 && std::string(argv[1]) == "--png";
+  const auto configure = [png] {
+    if (png)
+      app::SceneTexturesSource = [] {
+        return std::make_unique<app::TPngSceneTextures>(ui::DecodePng, assets::EmbeddedImage);
+      };
+  };
+  return app::RunOrvane(
+      argc, argv,
+      [](ui::qt::TQtShell& platform) {
+        ui::qt::TFormWindow* window = platform.WindowOf(*app::Form2);
+        QObject::connect(window, &ui::qt::TFormWindow::FramePresented, &platform, [&platform] {
+          static bool reported = false;
+          if (std::exchange(reported, true)) return;
+          const auto now = std::chrono::system_clock::now().time_since_epoch();
+          const app::TSceneTextures* textures = app::Form2->Textures();
+          std::printf("first-frame-ns %lld\ntextures-ready-s %.3f\ntextures-wait-s %.3f\n",
+                      static_cast<long long>(std::chrono::nanoseconds(now).count()),
+                      textures ? textures->ReadySeconds() : 0.0,
+                      textures ? textures->WaitSeconds() : 0.0);
+          std::fflush(stdout);
+          QTimer::singleShot(6000, &platform, [&platform] {
+            std::printf("settled-rss-mb %.1f\npeak-rss-mb %.1f\n", StatusMegabytes("VmRSS"),
+                        StatusMegabytes("VmHWM"));
+            std::fflush(stdout);
+            platform.quit();
+          });
+        });
+      },
+      configure);
 }

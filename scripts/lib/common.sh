@@ -10,8 +10,9 @@ ORVANE_PACKAGES=(
   cmake g++ make pkg-config clang-format git libgtest-dev libbenchmark-dev
   # Qt 6 with OpenGL, the image plugins (TIFF) and the X11 platform plugin
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-image-formats-plugins
-  # images (GIF files are written with giflib), OpenGL and Mesa's software rasterizer
-  libpng-dev zlib1g-dev libgif-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  # images (GIF files are written with giflib; the scene textures are packed with LZ4), OpenGL
+  # and Mesa's software rasterizer
+  libpng-dev zlib1g-dev libgif-dev liblz4-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # a virtual display, driving it and capturing it; fonts (the program carries Open Sans)
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-open-sans
 )

@@ -3,6 +3,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "app/SceneTextures.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "scene/animation/AnimationPlatform.h"
@@ -18,11 +19,13 @@
 #include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtSaveDialog.h"
 #include "ui/qt/QtShell.h"
+#include "ui/qt/QtTextureUploader.h"
 #include "ui/qt/QtWebBrowser.h"
 
 namespace app {
 
-int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)>& onLoopStarted) {
+int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)>& onLoopStarted,
+              const std::function<void()>& configure) {
   ui::qt::TQtShell::PrepareGraphics();
   ui::qt::TQtShell platform(argc, argv);
   platform.setApplicationName("Orvane");
@@ -37,6 +40,10 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   ui::qt::TQtWebBrowser browser;
   ui::TWebBrowserInstallation pages(browser);
   PngDecoder = ui::DecodePng;
+  // The scene's textures are made on a thread of their own while the window starts.
+  SceneTexturesSource = [] {
+    return std::make_unique<TPackedSceneTextures>(std::make_unique<ui::qt::TQtTextureUploader>());
+  };
   // Screenshots: the save dialog, the image files, and the documents folder they start in.
   ui::qt::TQtSaveDialogPresenter saveDialogPresenter;
   ui::TSaveDialogPresenterInstallation saveDialogs(saveDialogPresenter);
@@ -45,6 +52,7 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   ui::InstallDocumentsFolderSource([] {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   });
+  if (configure) configure();
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 
   ui::TShell application(platform);

@@ -1,5 +1,7 @@
 // The whole program as the entry point runs it; measuring programs run it the same way and
-// look at it through `onLoopStarted`, which runs once the event loop has started.
+// look at it through `onLoopStarted`, which runs once the event loop has started, and may
+// change the program's set-up through `configure`, which runs once the platform services are
+// installed and before the windows are created.
 #pragma once
 
 #include <functional>
@@ -11,6 +13,7 @@ class TQtShell;
 namespace app {
 
 int RunOrvane(int argc, char** argv,
-              const std::function<void(ui::qt::TQtShell&)>& onLoopStarted = {});
+              const std::function<void(ui::qt::TQtShell&)>& onLoopStarted = {},
+              const std::function<void()>& configure = {});
 
 }  // namespace app

@@ -2,44 +2,117 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 #include "assets/EmbeddedAssets.h"
+#include "assets/PackedTexture.h"
+#include "scene/render/Premultiply.h"
 
 namespace app {
+namespace {
 
-TSceneTextures::TSceneTextures(TPngDecoder decoder) {
+using Seconds = std::chrono::duration<double>;
+
+// A built-in texture's bands, premultiplied as they are read (only the rings have alpha).
+class TPackedTextureBands : public scene::TTextureBands {
+ public:
+  explicit TPackedTextureBands(assets::TPackedTexture packed) : FPacked(std::move(packed)) {}
+
+  int Width() const override { return FPacked.Width(); }
+  int Height() const override { return FPacked.Height(); }
+  bool Opaque() const override { return FPacked.Opaque(); }
+  int BandRows() const override { return FPacked.BandRows(); }
+
+  bool ReadBand(int band, std::span<std::uint8_t> out) const override {
+    if (!FPacked.ReadBand(band, out)) return false;
+    if (!FPacked.Opaque()) {
+      const std::size_t rowBytes = static_cast<std::size_t>(Width()) * 4;
+      for (int y = 0; y < FPacked.RowsIn(band); ++y)
+        scene::PremultiplyRow(out.data() + y * rowBytes, Width());
+    }
+    return true;
+  }
+
+ private:
+  assets::TPackedTexture FPacked;
+};
+
+}  // namespace
+
+std::shared_ptr<const scene::TTextureBands> PackedSceneTexture(TSceneTexture texture) {
+  std::optional<assets::TPackedTexture> packed =
+      assets::TPackedTexture::Open(assets::EmbeddedPackedTexture(texture));
+  if (!packed) return nullptr;
+  return std::make_shared<TPackedTextureBands>(std::move(*packed));
+}
+
+// --- packed ------------------------------------------------------------------------------------
+
+TPackedSceneTextures::TPackedSceneTextures(std::unique_ptr<scene::ITextureUploader> uploader)
+    : FUploader(std::move(uploader)) {
+  for (int i = 0; i < SceneTextureCount; ++i)
+    FSources.push_back(PackedSceneTexture(static_cast<TSceneTexture>(i)));
+  FUploading = FUploader && FUploader->Start(FSources);
+}
+
+TPackedSceneTextures::~TPackedSceneTextures() {
+  if (FUploading) FUploader->Wait();
+}
+
+void TPackedSceneTextures::AttachAll(const TStoredScene& scene) {
+  if (FAttached) return;
+  FAttached = true;
+  std::vector<std::unique_ptr<scene::TDeviceHandle>> handles;
+  if (FUploading) {
+    const auto waitStart = std::chrono::steady_clock::now();
+    handles = FUploader->Finish();
+    FUploading = false;
+    const auto now = std::chrono::steady_clock::now();
+    FWaitSeconds = Seconds(now - waitStart).count();
+    FReadySeconds = Seconds(now - FStart).count();
+  }
+  handles.resize(FSources.size());
+  for (int i = 0; i < SceneTextureCount; ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    TextureSource(scene, static_cast<TSceneTexture>(i))
+        .SetTexture(FSources[at], std::move(handles[at]));
+  }
+}
+
+// --- PNG ---------------------------------------------------------------------------------------
+
+TPngSceneTextures::TPngSceneTextures(TPngDecoder decoder, TPngSource source) {
   // The sky is by far the largest picture: start it first so it does not finish last.
   constexpr std::array order = {
       TSceneTexture::Sky,       TSceneTexture::Rings,  TSceneTexture::Planet, TSceneTexture::Mimas,
       TSceneTexture::Enceladus, TSceneTexture::Tethys, TSceneTexture::Dione,  TSceneTexture::Rhea,
       TSceneTexture::Titan,     TSceneTexture::Iapetus};
-  FStart = std::chrono::steady_clock::now();
   for (TSceneTexture texture : order) {
     const int i = static_cast<int>(texture);
-    FTasks[i] = std::async(std::launch::async, [decoder, texture, end = &FTaskEnds[i]] {
-      scene::TTextureImage image = decoder(assets::EmbeddedImage(texture));
-      *end = std::chrono::steady_clock::now();
-      return image;
-    });
+    FTasks[i] =
+        std::async(std::launch::async, [decoder, png = source(texture), end = &FTaskEnds[i]] {
+          scene::TTextureImage image = decoder(png);
+          *end = std::chrono::steady_clock::now();
+          return image;
+        });
   }
 }
 
-TSceneTextures::~TSceneTextures() {
+TPngSceneTextures::~TPngSceneTextures() {
   for (auto& task : FTasks)
     if (task.valid()) task.wait();
 }
 
-void TSceneTextures::AttachAll(const TStoredScene& scene) {
+void TPngSceneTextures::AttachAll(const TStoredScene& scene) {
   if (FAttached) return;
   FAttached = true;
-  using Seconds = std::chrono::duration<double>;
   const auto waitStart = std::chrono::steady_clock::now();
   for (auto& task : FTasks)
     task.wait();
   FWaitSeconds = Seconds(std::chrono::steady_clock::now() - waitStart).count();
   for (int i = 0; i < SceneTextureCount; ++i) {
     AttachTexture(scene, static_cast<TSceneTexture>(i), FTasks[i].get());
-    FDecodeWallSeconds = std::max(FDecodeWallSeconds, Seconds(FTaskEnds[i] - FStart).count());
+    FReadySeconds = std::max(FReadySeconds, Seconds(FTaskEnds[i] - FStart).count());
   }
 }
 

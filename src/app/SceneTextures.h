@@ -1,6 +1,12 @@
-// Decoding the scene's ten built-in textures in parallel, one task per picture, while the
-// main window is being created; the pictures are handed to their materials before the first
-// paint (each is uploaded at that paint and its decoded copy released).
+// The scene's ten built-in textures and how they reach their materials before the first
+// paint.
+//
+// The program carries them packed in bands (TPackedSceneTextures): with an uploader they are
+// made on a thread of their own from the moment the main window is constructed, and the first
+// paint takes the finished textures; without one (or when it cannot start), each texture is
+// filled band by band at its first draw. TPngSceneTextures decodes PNG files on worker
+// threads instead, one task per picture: the path for pictures given as files, also kept to
+// measure start-up against.
 #pragma once
 
 #include <array>
@@ -8,37 +14,68 @@
 #include <cstdint>
 #include <functional>
 #include <future>
+#include <memory>
 #include <span>
+#include <vector>
 
 #include "app/StoredScene.h"
 #include "scene/render/TextureImage.h"
+#include "scene/render/TextureUploader.h"
 
 namespace app {
 
-using TPngDecoder = std::function<scene::TTextureImage(std::span<const std::uint8_t> png)>;
-
 class TSceneTextures {
  public:
-  // Starts one decoding task per texture (the largest, the sky, first).
-  explicit TSceneTextures(TPngDecoder decoder);
-  ~TSceneTextures();  // waits for tasks still running
+  virtual ~TSceneTextures() = default;
 
-  // Waits for the pictures not attached yet and gives each to its material. Later calls do
-  // nothing.
-  void AttachAll(const TStoredScene& scene);
+  // Gives every material its texture; later calls do nothing. Called at the first paint, with
+  // the window's drawing device current.
+  virtual void AttachAll(const TStoredScene& scene) = 0;
 
-  // For start-up timing: the seconds from the first task's start to the last one's end, and
-  // the seconds AttachAll had to wait for tasks still running.
-  double DecodeWallSeconds() const { return FDecodeWallSeconds; }
+  // For start-up timing: the seconds from construction until the pictures were ready (decoded,
+  // or made on the device ahead; 0 when they are filled at their first draw), and the seconds
+  // AttachAll had to wait for them.
+  double ReadySeconds() const { return FReadySeconds; }
   double WaitSeconds() const { return FWaitSeconds; }
 
- private:
-  std::array<std::future<scene::TTextureImage>, SceneTextureCount> FTasks;
-  std::chrono::steady_clock::time_point FStart;
-  std::array<std::chrono::steady_clock::time_point, SceneTextureCount> FTaskEnds{};
-  double FDecodeWallSeconds = 0;
+ protected:
+  std::chrono::steady_clock::time_point FStart = std::chrono::steady_clock::now();
+  double FReadySeconds = 0;
   double FWaitSeconds = 0;
   bool FAttached = false;
 };
+
+class TPackedSceneTextures : public TSceneTextures {
+ public:
+  // `uploader` may be null.
+  explicit TPackedSceneTextures(std::unique_ptr<scene::ITextureUploader> uploader = nullptr);
+  ~TPackedSceneTextures() override;  // waits for an upload still running
+
+  void AttachAll(const TStoredScene& scene) override;
+
+ private:
+  std::vector<std::shared_ptr<const scene::TTextureBands>> FSources;  // in TSceneTexture order
+  std::unique_ptr<scene::ITextureUploader> FUploader;
+  bool FUploading = false;
+};
+
+using TPngDecoder = std::function<scene::TTextureImage(std::span<const std::uint8_t> png)>;
+using TPngSource = std::function<std::span<const std::uint8_t>(TSceneTexture)>;
+
+class TPngSceneTextures : public TSceneTextures {
+ public:
+  // Starts one decoding task per texture (the largest, the sky, first).
+  TPngSceneTextures(TPngDecoder decoder, TPngSource source);
+  ~TPngSceneTextures() override;  // waits for tasks still running
+
+  void AttachAll(const TStoredScene& scene) override;
+
+ private:
+  std::array<std::future<scene::TTextureImage>, SceneTextureCount> FTasks;
+  std::array<std::chrono::steady_clock::time_point, SceneTextureCount> FTaskEnds{};
+};
+
+// The source of the built-in textures' bands (null for About or a value outside the enum).
+std::shared_ptr<const scene::TTextureBands> PackedSceneTexture(TSceneTexture texture);
 
 }  // namespace app

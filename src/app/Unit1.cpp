@@ -36,7 +36,7 @@ void TForm1::BuildStoredTree() {
   AddChild(Image1);
   Image1->SetBounds(32, 32, 205, 135);
   if (PngDecoder) {
-    scene::TTextureImage picture = PngDecoder(assets::EmbeddedImage(assets::TAssetId::About));
+    scene::TTextureImage picture = PngDecoder(assets::EmbeddedAboutPicture());
     if (!picture.IsEmpty())
       Image1->SetBitmap(std::make_shared<const ui::TBitmap>(std::move(picture)));
   }

@@ -12,6 +12,7 @@
 namespace app {
 
 TPngDecoder PngDecoder;
+std::function<std::unique_ptr<TSceneTextures>()> SceneTexturesSource;
 
 TForm2* Form2 = nullptr;
 ui::TShell* Application = nullptr;
@@ -38,8 +39,9 @@ constexpr std::array<float, 8> BodyAnimationDurations = {30, 64, 94, 128, 188, 3
 
 TForm2::TForm2() {
   SetName("Form2");
-  // Decoding runs on worker threads while the window is built, created and shown.
-  if (PngDecoder) FTextures = std::make_unique<TSceneTextures>(PngDecoder);
+  // The textures are prepared (made ahead on the device, or decoded) while the window is
+  // built, created and shown.
+  if (SceneTexturesSource) FTextures = SceneTexturesSource();
 }
 
 TForm2::~TForm2() = default;
@@ -401,6 +403,8 @@ void TForm2::MenuItem4Click(scene::TSceneNode&) {
 }
 
 void TForm2::PrepareToPaint() {
+  // The view's render target is allocated while the textures may still be on their way.
+  Viewport3D1->UpdateContext();
   if (FTextures) FTextures->AttachAll(*this);
 }
 

@@ -20,8 +20,10 @@
 
 namespace app {
 
-// The PNG decoder of the platform, set by the entry point before the windows are created.
+// The PNG decoder of the platform (for the About picture), and the maker of the scene's
+// textures for the main window; both set by the entry point before the windows are created.
 extern TPngDecoder PngDecoder;
+extern std::function<std::unique_ptr<TSceneTextures>()> SceneTexturesSource;
 
 class TForm2 : public ui::TFormBase, public TStoredScene {
  public:

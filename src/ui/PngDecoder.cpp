@@ -5,6 +5,8 @@
 #include <csetjmp>
 #include <cstring>
 
+#include "scene/render/Premultiply.h"
+
 namespace ui {
 
 namespace {
@@ -25,21 +27,6 @@ void ReadFromSpan(png_structp png, png_bytep out, png_size_t length) {
   if (reader->Bytes.size() - reader->Offset < length) png_error(png, "truncated PNG data");
   std::memcpy(out, reader->Bytes.data() + reader->Offset, length);
   reader->Offset += length;
-}
-
-// Multiplies the colour of one row of RGBA pixels by alpha; returns whether all are opaque.
-bool PremultiplyRow(std::uint8_t* p, int width) {
-  bool opaque = true;
-  for (int x = 0; x < width; ++x, p += 4) {
-    const unsigned a = p[3];
-    if (a == 255) continue;
-    opaque = false;
-    for (int c = 0; c < 3; ++c) {
-      const unsigned v = p[c] * a + 128;  // rounded division by 255
-      p[c] = static_cast<std::uint8_t>((v + (v >> 8)) >> 8);
-    }
-  }
-  return opaque;
 }
 
 // libpng reports errors by a long jump back to the setjmp of the function that called it;
@@ -78,7 +65,7 @@ bool ReadRows(TReader& r, scene::TTextureImage& picture, int passes) {
   picture.Opaque = true;
   for (int y = 0; y < picture.Height; ++y) {
     png_read_row(r.Png, picture.Pixel(0, y), nullptr);
-    if (!PremultiplyRow(picture.Pixel(0, y), picture.Width)) picture.Opaque = false;
+    if (!scene::PremultiplyRow(picture.Pixel(0, y), picture.Width)) picture.Opaque = false;
   }
   png_read_end(r.Png, nullptr);
   return true;

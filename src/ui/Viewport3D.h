@@ -82,6 +82,9 @@ class TViewport3D : public TControl, public scene::ISceneHost {
   void RequestRender() override;
   void AddLight(scene::TLight* light) override { FCore.AddLight(light); }
   void RemoveLight(scene::TLight* light) override { FCore.RemoveLight(light); }
+  // Makes the drawing context for the current size now (the next paint would otherwise), with
+  // the window's device current; keeps one that already has that size.
+  void UpdateContext();
   scene::TContext3D* Context() const override { return FCore.Context(); }
 
   const scene::TPropertyTable& Properties() const override { return ClassProperties(); }
@@ -95,7 +98,6 @@ class TViewport3D : public TControl, public scene::ISceneHost {
 
  private:
   // Frees the context when the pixel size changed and makes a new one when there is a size.
-  void UpdateContext();
 
   scene::TViewport3DCore FCore;
   bool FRenderRequested = false;

@@ -1,13 +1,16 @@
-// The scene's ten textures decode on worker threads while the window is built, each from its
-// own built-in picture, and AttachAll waits for every task and gives each picture to its own
-// material. scripts/test also runs this test under ThreadSanitizer.
+// The scene's ten textures reach their own materials: packed, made ahead by an uploader (or
+// filled at the first draw when there is none, it cannot start, or a texture failed), or
+// decoded from PNG files on worker threads. scripts/test also runs this test under
+// ThreadSanitizer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <mutex>
 #include <set>
 #include <span>
+#include <vector>
 
 #include "app/SceneTextures.h"
 #include "app/StoredScene.h"
@@ -32,17 +35,19 @@ constexpr TExpectedTexture ExpectedTextures[] = {
 };
 static_assert(std::size(ExpectedTextures) == SceneTextureCount);
 
-TEST(SceneTextures, DecodesEveryPictureOnceAndGivesItToItsMaterial) {
+TEST(SceneTextures, PngFilesDecodeOnceEachAndGoToTheirMaterials) {
   std::mutex lock;
   std::multiset<const std::uint8_t*> decoded;  // the PNG bytes each task was given
   // Decoding starts before the tree exists, as in the main window's constructor.
-  TSceneTextures textures([&](std::span<const std::uint8_t> png) {
-    {
-      std::lock_guard guard(lock);
-      decoded.insert(png.data());
-    }
-    return ui::DecodePng(png);
-  });
+  TPngSceneTextures textures(
+      [&](std::span<const std::uint8_t> png) {
+        {
+          std::lock_guard guard(lock);
+          decoded.insert(png.data());
+        }
+        return ui::DecodePng(png);
+      },
+      assets::EmbeddedImage);
 
   ui::TFormBase form;
   auto* viewport = new ui::TViewport3D;
@@ -66,6 +71,107 @@ TEST(SceneTextures, DecodesEveryPictureOnceAndGivesItToItsMaterial) {
     EXPECT_EQ(texture.Height(), e.Height);
     EXPECT_EQ(texture.IsOpaque(), e.Opaque);
   }
+}
+
+// Stands for the platform's uploader: records what it was given and hands out handles (or not).
+class TFakeUploader : public scene::ITextureUploader {
+ public:
+  struct TLog {
+    std::vector<const scene::TTextureBands*> Started;
+    int Finished = 0, Waited = 0;
+  };
+  class THandle : public scene::TDeviceHandle {
+   public:
+    bool IsValid() const override { return true; }
+  };
+  TFakeUploader(TLog& log, bool starts, int failing)
+      : FLog(log), FStarts(starts), FFailing(failing) {}
+  bool Start(std::vector<std::shared_ptr<const scene::TTextureBands>> sources) override {
+    if (!FStarts) return false;
+    for (const auto& s : sources)
+      FLog.Started.push_back(s.get());
+    return true;
+  }
+  std::vector<std::unique_ptr<scene::TDeviceHandle>> Finish() override {
+    ++FLog.Finished;
+    std::vector<std::unique_ptr<scene::TDeviceHandle>> handles;
+    for (std::size_t i = 0; i < FLog.Started.size(); ++i)
+      handles.push_back(static_cast<int>(i) == FFailing ? nullptr : std::make_unique<THandle>());
+    return handles;
+  }
+  void Wait() override { ++FLog.Waited; }
+
+ private:
+  TLog& FLog;
+  bool FStarts;
+  int FFailing;
+};
+
+struct TPackedCase {
+  const char* Name;
+  bool HasUploader, Starts;
+  int Failing;  // the texture the uploader could not make, or -1
+};
+
+TEST(SceneTextures, PackedTexturesAreMadeAheadOrFilledAtTheFirstDraw) {
+  const TPackedCase cases[] = {
+      {"made ahead", true, true, -1},
+      {"no uploader", false, false, -1},
+      {"the uploader cannot start", true, false, -1},
+      {"one texture failed", true, true, static_cast<int>(TSceneTexture::Sky)},
+  };
+  for (const TPackedCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TFakeUploader::TLog log;
+    auto textures = std::make_unique<TPackedSceneTextures>(
+        c.HasUploader ? std::make_unique<TFakeUploader>(log, c.Starts, c.Failing) : nullptr);
+    const bool madeAhead = c.HasUploader && c.Starts;
+    ASSERT_EQ(log.Started.size(), madeAhead ? std::size_t{SceneTextureCount} : 0);
+
+    ui::TFormBase form;
+    auto* viewport = new ui::TViewport3D;
+    form.BeginLoading();
+    form.AddChild(viewport);
+    const TStoredScene scene = BuildStoredScene(*viewport, form);
+    form.EndLoading();
+    textures->AttachAll(scene);
+    textures->AttachAll(scene);  // a second call does nothing
+    EXPECT_EQ(log.Finished, madeAhead ? 1 : 0);
+
+    for (const TExpectedTexture& e : ExpectedTextures) {
+      SCOPED_TRACE(assets::AssetName(e.Texture));
+      const scene::TTexture& texture = TextureSource(scene, e.Texture).Texture();
+      const bool made = madeAhead && static_cast<int>(e.Texture) != c.Failing;
+      EXPECT_EQ(texture.HasPendingImage(), !made);
+      EXPECT_EQ(texture.Width(), e.Width);
+      EXPECT_EQ(texture.Height(), e.Height);
+      EXPECT_EQ(texture.IsOpaque(), e.Opaque);
+      if (madeAhead) {
+        EXPECT_EQ(log.Started[static_cast<int>(e.Texture)]->Width(), e.Width);
+      }
+    }
+    textures.reset();
+    EXPECT_EQ(log.Waited, 0);  // nothing left to wait for
+  }
+}
+
+TEST(SceneTextures, PackedTexturesNeverAttachedAreWaitedFor) {
+  TFakeUploader::TLog log;
+  { TPackedSceneTextures textures(std::make_unique<TFakeUploader>(log, true, -1)); }
+  EXPECT_EQ(log.Waited, 1);
+  EXPECT_EQ(log.Finished, 0);
+}
+
+// The rings are the one picture with alpha: their bands come premultiplied, as from the PNG.
+TEST(SceneTextures, PackedRingBandsArePremultipliedLikeTheDecodedPng) {
+  const auto rings = PackedSceneTexture(TSceneTexture::Rings);
+  ASSERT_TRUE(rings);
+  const scene::TTextureImage png = ui::DecodePng(assets::EmbeddedImage(TSceneTexture::Rings));
+  std::vector<std::uint8_t> band(static_cast<std::size_t>(rings->BandRows()) * rings->Width() * 4);
+  const int middle = rings->BandCount() / 2;
+  ASSERT_TRUE(rings->ReadBand(middle, band));
+  EXPECT_TRUE(std::equal(band.begin(), band.end(), png.Pixel(0, middle * rings->BandRows())));
+  EXPECT_FALSE(PackedSceneTexture(TSceneTexture::About));
 }
 
 }  // namespace

@@ -44,6 +44,10 @@ class TGLContext3D : public TContext3D {
     if (!image) return nullptr;
     return FDevice->UploadTexture(*image, std::move(old));
   }
+  std::unique_ptr<TDeviceHandle> DeviceUploadTextureBands(
+      const TTextureBands& bands, std::unique_ptr<TDeviceHandle> old) override {
+    return FDevice->UploadTextureBands(bands, std::move(old));
+  }
 
  private:
   void CreateBuffers();
@@ -331,6 +335,20 @@ void TGLContext3D::DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& r
 }
 
 }  // namespace
+
+std::vector<unsigned> MakeTexturesFromBands(
+    std::span<const std::shared_ptr<const TTextureBands>> sources) {
+  std::vector<unsigned> names;
+  for (const auto& source : sources)
+    names.push_back(source ? MakeTextureFromBands(*source) : 0);
+  // Another context may draw with them only once they are complete.
+  glFinish();
+  return names;
+}
+
+std::unique_ptr<TDeviceHandle> AdoptTexture(unsigned name, int width, int height) {
+  return TGLDevice::Current()->AdoptTexture(name, width, height);
+}
 
 std::unique_ptr<TContext3D> CreateGLContext3D(int width, int height, int samples) {
   return std::make_unique<TGLContext3D>(width, height, samples);

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "scene/render/Context3D.h"
 
@@ -21,5 +23,14 @@ std::unique_ptr<TContext3D> CreateGLContext3D(int width, int height, int samples
 
 // Frees the shared device objects of the current GL context (see above).
 void ReleaseGLDevice();
+
+// Textures made ahead on another thread, on a GL context of its own that shares objects with
+// the window's: MakeTexturesFromBands (with that context current) fills one texture per
+// source band by band and returns when the GL has finished with them; their names are then
+// handed to AdoptTexture on the window's thread, with the window's context current, which
+// gives the handles to assign to the textures (null for a name of 0).
+std::vector<unsigned> MakeTexturesFromBands(
+    std::span<const std::shared_ptr<const TTextureBands>> sources);
+std::unique_ptr<TDeviceHandle> AdoptTexture(unsigned name, int width, int height);
 
 }  // namespace scene::gl

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "scene/objects/MeshData.h"
+#include "scene/render/TextureBands.h"
 #include "scene/render/TextureImage.h"
 
 namespace scene::gl {
@@ -186,11 +188,53 @@ TGLProgram* TGLDevice::Program(std::string_view vertex, std::string_view pixel) 
   return result;
 }
 
+namespace {
+
+// A new texture of one level at full size (RGBA8), filled from `pixels` (packed premultiplied
+// RGBA rows, row 0 at t = 0) or left undefined when `pixels` is null.
+GLuint NewTexture(int width, int height, const void* pixels) {
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  glBindTexture(GL_TEXTURE_2D, name);
+  // One level: no mipmaps.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  return name;
+}
+
+void UnpackTightly() {
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+}
+
+// Fills the texture `name` (as large as the picture) band by band through one band's buffer.
+// A band that cannot be read is filled transparent.
+void FillFromBands(GLuint name, const TTextureBands& bands) {
+  std::vector<std::uint8_t> band(static_cast<std::size_t>(bands.BandRows()) * bands.Width() * 4);
+  glBindTexture(GL_TEXTURE_2D, name);
+  for (int i = 0; i < bands.BandCount(); ++i) {
+    if (!bands.ReadBand(i, band)) std::fill(band.begin(), band.end(), std::uint8_t{0});
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, i * bands.BandRows(), bands.Width(), bands.RowsIn(i),
+                    GL_RGBA, GL_UNSIGNED_BYTE, band.data());
+  }
+  glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+}  // namespace
+
+GLuint MakeTextureFromBands(const TTextureBands& bands) {
+  UnpackTightly();
+  const GLuint name = NewTexture(bands.Width(), bands.Height(), nullptr);
+  FillFromBands(name, bands);
+  return name;
+}
+
 std::unique_ptr<TDeviceHandle> TGLDevice::UploadTexture(const TTextureImage& image,
                                                         std::unique_ptr<TDeviceHandle> old) {
   auto* reuse = dynamic_cast<TGLTextureHandle*>(old.get());
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+  UnpackTightly();
   if (reuse && reuse->IsValid() && reuse->Width() == image.Width &&
       reuse->Height() == image.Height) {
     glBindTexture(GL_TEXTURE_2D, reuse->Name());
@@ -200,16 +244,28 @@ std::unique_ptr<TDeviceHandle> TGLDevice::UploadTexture(const TTextureImage& ima
     return old;
   }
   old.reset();
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  // One level: no mipmaps. Row 0 of the picture (its top) lands at t = 0.
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, 0);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-               image.Pixels.data());
-  glBindTexture(GL_TEXTURE_2D, 0);
+  const GLuint name = NewTexture(image.Width, image.Height, image.Pixels.data());
   return std::make_unique<TGLTextureHandle>(weak_from_this(), name, image.Width, image.Height);
+}
+
+std::unique_ptr<TDeviceHandle> TGLDevice::UploadTextureBands(const TTextureBands& bands,
+                                                             std::unique_ptr<TDeviceHandle> old) {
+  auto* reuse = dynamic_cast<TGLTextureHandle*>(old.get());
+  UnpackTightly();
+  if (reuse && reuse->IsValid() && reuse->Width() == bands.Width() &&
+      reuse->Height() == bands.Height()) {
+    FillFromBands(reuse->Name(), bands);
+    return old;
+  }
+  old.reset();
+  const GLuint name = NewTexture(bands.Width(), bands.Height(), nullptr);
+  FillFromBands(name, bands);
+  return std::make_unique<TGLTextureHandle>(weak_from_this(), name, bands.Width(), bands.Height());
+}
+
+std::unique_ptr<TDeviceHandle> TGLDevice::AdoptTexture(GLuint name, int width, int height) {
+  if (name == 0) return nullptr;
+  return std::make_unique<TGLTextureHandle>(weak_from_this(), name, width, height);
 }
 
 void TGLDevice::BindMesh(const TMeshData& mesh) {

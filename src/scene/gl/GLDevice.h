@@ -19,12 +19,17 @@
 
 namespace scene {
 class TMeshData;
+class TTextureBands;
 class TTextureImage;
 }  // namespace scene
 
 namespace scene::gl {
 
 class TGLDevice;
+
+// A new one-level RGBA8 texture filled band by band from `bands`, on the current GL context
+// (any thread); its name.
+GLuint MakeTextureFromBands(const TTextureBands& bands);
 
 // A linked program and the locations of its inputs by name.
 class TGLProgram {
@@ -92,6 +97,11 @@ class TGLDevice : public std::enable_shared_from_this<TGLDevice> {
   // Makes or refills a texture (RGBA8, full size, one level) from a premultiplied picture.
   std::unique_ptr<TDeviceHandle> UploadTexture(const TTextureImage& image,
                                                std::unique_ptr<TDeviceHandle> old);
+  // The same band by band.
+  std::unique_ptr<TDeviceHandle> UploadTextureBands(const TTextureBands& bands,
+                                                    std::unique_ptr<TDeviceHandle> old);
+  // Takes over a texture made on a context that shares objects with this one (0: none).
+  std::unique_ptr<TDeviceHandle> AdoptTexture(GLuint name, int width, int height);
   // Binds the mesh's vertex array, uploading its buffers when they are missing or stale.
   void BindMesh(const TMeshData& mesh);
 

@@ -22,6 +22,10 @@ class TMaterialSource : public TSceneNode {
   const TTexture& Texture() const { return FTexture; }
   TTexture& Texture() { return FTexture; }
   void SetTexture(TTextureImage image);
+  // A picture given in bands; `uploaded` is the texture a device already made from it (null:
+  // the device fills it at its first draw).
+  void SetTexture(std::shared_ptr<const TTextureBands> bands,
+                  std::unique_ptr<TDeviceHandle> uploaded = nullptr);
 
   const TPropertyTable& Properties() const override { return ClassProperties(); }
   static const TPropertyTable& ClassProperties();

@@ -1,11 +1,13 @@
 #include "scene/render/Context3D.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "scene/materials/ColorMaterial.h"
 #include "scene/objects/MeshData.h"
 #include "scene/render/Texture.h"
+#include "scene/render/TextureBands.h"
 
 namespace scene {
 
@@ -135,9 +137,25 @@ void TContext3D::CopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) {
 }
 
 TDeviceHandle* TContext3D::PrepareTexture(TTexture& texture) {
-  return texture.Prepare([this](const TTextureImage* image, std::unique_ptr<TDeviceHandle> old) {
+  return texture.Prepare([this](const TTextureImage* image, const TTextureBands* bands,
+                                std::unique_ptr<TDeviceHandle> old) {
+    if (!image && bands) return DeviceUploadTextureBands(*bands, std::move(old));
     return DeviceUploadTexture(image, std::move(old));
   });
+}
+
+std::unique_ptr<TDeviceHandle> TContext3D::DeviceUploadTextureBands(
+    const TTextureBands& bands, std::unique_ptr<TDeviceHandle> old) {
+  TTextureImage image(bands.Width(), bands.Height());
+  image.Opaque = bands.Opaque();
+  std::vector<std::uint8_t> band(static_cast<std::size_t>(bands.BandRows()) * bands.Width() * 4);
+  for (int i = 0; i < bands.BandCount(); ++i) {
+    // A band that cannot be read stays transparent.
+    if (!bands.ReadBand(i, band)) continue;
+    std::copy_n(band.begin(), static_cast<std::size_t>(bands.RowsIn(i)) * bands.Width() * 4,
+                image.Pixel(0, i * bands.BandRows()));
+  }
+  return DeviceUploadTexture(&image, std::move(old));
 }
 
 }  // namespace scene

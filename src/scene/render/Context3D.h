@@ -27,6 +27,7 @@ class TDeviceHandle;
 class TMaterial;
 class TMeshData;
 class TTexture;
+class TTextureBands;
 
 // Render switches the pass sets for each object; the device applies them. cs2DScene makes
 // the model matrix map to pixels (CurrentScreenMatrix) instead of going through the camera.
@@ -158,6 +159,10 @@ class TContext3D {
   // null when the picture is gone, and the result may then be null.
   virtual std::unique_ptr<TDeviceHandle> DeviceUploadTexture(
       const TTextureImage* image, std::unique_ptr<TDeviceHandle> old) = 0;
+  // The same from a source of bands. By default the bands are put together into one picture
+  // for DeviceUploadTexture; a device that can fill a texture band by band does so instead.
+  virtual std::unique_ptr<TDeviceHandle> DeviceUploadTextureBands(
+      const TTextureBands& bands, std::unique_ptr<TDeviceHandle> old);
 
  private:
   void UpdateProjection() const;

@@ -1,17 +1,20 @@
-// A texture of a material: the decoded picture until a device has uploaded it, then the
-// device's handle.
+// A texture of a material: the picture until a device has uploaded it, then the device's
+// handle.
 //
-// Assign hands over a decoded picture; the drawing context uploads it at the next draw that
-// uses it (or when asked to earlier) at its full size, and the decoded copy is released right
-// after, so peak memory holds each picture once. Width and Height stay known after the release.
-// Assigning, uploading and reading the state are serialised by a lock on the texture, so a
-// picture decoded on a worker thread may be assigned from there.
+// Assign hands over a decoded picture, or a source of bands; the drawing context uploads it at
+// the next draw that uses it (or when asked to earlier) at its full size. A decoded copy is
+// released right after, so peak memory holds each picture once; a source of bands is kept (it
+// costs nothing), so a texture lost with its device is filled again. AssignUploaded hands over
+// a texture a device has already made (uploaded on another thread) with its source. Width and
+// Height stay known after a release. Assigning, uploading and reading the state are serialised
+// by a lock on the texture, so a picture decoded on a worker thread may be assigned from there.
 #pragma once
 
 #include <memory>
 #include <mutex>
 
 #include "scene/render/DeviceHandle.h"
+#include "scene/render/TextureBands.h"
 #include "scene/render/TextureImage.h"
 
 namespace scene {
@@ -24,7 +27,11 @@ class TTexture {
 
   // Replaces the picture; an empty picture empties the texture.
   void Assign(TTextureImage image);
-  void Clear() { Assign({}); }
+  void Assign(std::shared_ptr<const TTextureBands> bands);
+  // A texture already made by the device that draws with it, made from `bands`.
+  void AssignUploaded(std::unique_ptr<TDeviceHandle> handle,
+                      std::shared_ptr<const TTextureBands> bands);
+  void Clear() { Assign(TTextureImage()); }
 
   int Width() const;
   int Height() const;
@@ -35,15 +42,17 @@ class TTexture {
   bool HasPendingImage() const;
 
   // Device side: when a picture is pending or the handle is not valid, `upload` is called with
-  // the picture (null when it was already released) and the old handle, and returns the new
-  // handle; the picture is released afterwards. Returns the handle to draw with, or null.
+  // the decoded picture (null when there is none, or it was already released), the source of
+  // bands (null when there is none) and the old handle, and returns the new handle; a decoded
+  // picture is released afterwards. Returns the handle to draw with, or null.
   template <class Upload>
   TDeviceHandle* Prepare(Upload&& upload) {
     std::lock_guard lock(FLock);
     if (FPending || !FHandle || !FHandle->IsValid()) {
-      if (FPending || FHandle) {
-        FHandle = upload(FPending ? &FImage : static_cast<const TTextureImage*>(nullptr),
-                         std::move(FHandle));
+      if (FPending || FHandle || FBands) {
+        const bool hasImage = FPending && !FImage.IsEmpty();
+        FHandle = upload(hasImage ? &FImage : static_cast<const TTextureImage*>(nullptr),
+                         FBands.get(), std::move(FHandle));
       }
       FImage = TTextureImage();
       FPending = false;
@@ -54,6 +63,7 @@ class TTexture {
  private:
   mutable std::mutex FLock;
   TTextureImage FImage;
+  std::shared_ptr<const TTextureBands> FBands;
   bool FPending = false;
   int FWidth = 0, FHeight = 0;
   bool FOpaque = false;

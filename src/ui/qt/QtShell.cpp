@@ -24,6 +24,9 @@ void TQtShell::PrepareGraphics() {
   // their speed does not depend on it.
   format.setSwapInterval(1);
   QSurfaceFormat::setDefaultFormat(format);
+  // Every GL context shares objects with Qt's global one, so that textures made on a thread of
+  // their own while the window starts are drawn by the window's context.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 TQtShell::TQtShell(int& argc, char** argv) : QApplication(argc, argv) {

@@ -192,27 +192,42 @@ TEST_F(StartFrame, StarsShowOutsideTheDisc) {
   EXPECT_GT(stars, 1000);
 }
 
-// The program's own pictures (the enum of stored pictures follows the scene's texture order).
+// The program's own pictures (the enum of stored pictures follows the scene's texture order),
+// as the program carries them: packed, filled into the textures band by band. The frames are
+// the very frames the PNG files give, at the start of the glide and at its end.
 TEST_F(GLTest, StartSceneWithTheStoredPictures) {
   static_assert(static_cast<int>(assets::TAssetId::Rings) ==
                 static_cast<int>(app::TSceneTexture::Rings));
-  TStartScene s(Width, Height, true, /*storedPictures=*/true);
+  TStartScene packed(Width, Height, true, TScenePictures::Packed);
+  TStartScene png(Width, Height, true, TScenePictures::Png);
   TTargetFramebuffer window(Width, Height);
-  window.Clear(0, 0, 0, 1);
-  s.Viewport->PaintTo({window.Name(), Width, Height});
-  const TTextureImage image = window.Read();
-  for (int x : {0, Width - 1})
-    for (int y : {0, Height - 1})
-      EXPECT_EQ(image.Pixel(x, y)[3], 255);
-  // The planet's lit centre is brighter than the sky around it.
-  const std::uint8_t* centre = image.Pixel(Width / 2, Height / 2 - 60);
-  EXPECT_GT(centre[0] + centre[1] + centre[2], 150);
-  const std::string path = std::string(ORVANE_RENDER_OUT) + "/start-scene-stored-pictures.png";
-  std::filesystem::create_directories(ORVANE_RENDER_OUT);
-  if (SavePng(image, path)) std::printf("start scene with the stored pictures: %s\n", path.c_str());
+  const auto frame = [&](TStartScene& s, float cameraZ) {
+    s.Scene.Camera1->Position().SetZ(cameraZ);
+    window.Clear(0, 0, 0, 1);
+    s.Viewport->PaintTo({window.Name(), Width, Height});
+    return window.Read();
+  };
+  for (float cameraZ : {-60.0f, -26.0f}) {
+    SCOPED_TRACE(cameraZ);
+    const TTextureImage image = frame(packed, cameraZ);
+    EXPECT_TRUE(image.Pixels == frame(png, cameraZ).Pixels);
+    for (int x : {0, Width - 1})
+      for (int y : {0, Height - 1})
+        EXPECT_EQ(image.Pixel(x, y)[3], 255);
+    // The planet's lit centre is brighter than the sky around it.
+    const std::uint8_t* centre = image.Pixel(Width / 2, Height / 2 - 60);
+    EXPECT_GT(centre[0] + centre[1] + centre[2], 150);
+    if (cameraZ == -60.0f) {
+      const std::string path = std::string(ORVANE_RENDER_OUT) + "/start-scene-stored-pictures.png";
+      std::filesystem::create_directories(ORVANE_RENDER_OUT);
+      if (SavePng(image, path))
+        std::printf("start scene with the stored pictures: %s\n", path.c_str());
+    }
+  }
   for (int i = 0; i < app::SceneTextureCount; ++i)
-    EXPECT_FALSE(
-        TextureSource(s.Scene, static_cast<app::TSceneTexture>(i)).Texture().HasPendingImage());
+    EXPECT_FALSE(TextureSource(packed.Scene, static_cast<app::TSceneTexture>(i))
+                     .Texture()
+                     .HasPendingImage());
 }
 
 // Tethys (drawn before the planet) and Mimas (drawn after it) each placed behind the clear

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/SceneTextures.h"
+#include "assets/EmbeddedAssets.h"
 #include "scene/gl/GLContext3D.h"
 #include "ui/PngDecoder.h"
 
@@ -144,7 +145,7 @@ std::unique_ptr<TContext3D> TGLWindow::CreateContext(int width, int height, int 
   return CreateGLContext3D(width, height, samples);
 }
 
-TStartScene::TStartScene(int width, int height, bool rotationCentres, bool storedPictures)
+TStartScene::TStartScene(int width, int height, bool rotationCentres, TScenePictures pictures)
     : Window(width, height), Viewport(new ui::TViewport3D) {
   ui::TFormBase& form = Window.Form;
   form.BeginLoading();
@@ -152,11 +153,16 @@ TStartScene::TStartScene(int width, int height, bool rotationCentres, bool store
   Scene = app::BuildStoredScene(*Viewport, form);
   form.EndLoading();
   form.ClientResized(static_cast<float>(width), static_cast<float>(height));
-  if (storedPictures) {
-    app::TSceneTextures textures(ui::DecodePng);
-    textures.AttachAll(Scene);
-  } else {
-    AttachSyntheticTextures();
+  switch (pictures) {
+    case TScenePictures::Synthetic:
+      AttachSyntheticTextures();
+      break;
+    case TScenePictures::Png:
+      app::TPngSceneTextures(ui::DecodePng, assets::EmbeddedImage).AttachAll(Scene);
+      break;
+    case TScenePictures::Packed:
+      app::TPackedSceneTextures().AttachAll(Scene);
+      break;
   }
   if (rotationCentres) app::SetMoonRotationCentres(Scene);
   app::SetStartView(Scene);

@@ -63,11 +63,16 @@ class TGLWindow : public ui::IWindowHost, public ui::IContextFactory {
   std::unique_ptr<TContext3D> CreateContext(int width, int height, int samples) override;
 };
 
+// Which pictures a test scene draws with: small synthetic ones, the program's built-in pictures
+// decoded from their PNG files, or the same pictures as the program carries them (packed in
+// bands, filled into the textures band by band at the first draw).
+enum class TScenePictures { Synthetic, Png, Packed };
+
 // The stored scene in a window of the given size, in its start state (loading ended, the moons'
-// rotation centres set, the start view the glide sets out from) with synthetic textures, or
-// with the program's stored pictures decoded and attached as the program does it.
+// rotation centres set, the start view the glide sets out from) with the given pictures.
 struct TStartScene {
-  TStartScene(int width, int height, bool rotationCentres = true, bool storedPictures = false);
+  TStartScene(int width, int height, bool rotationCentres = true,
+              TScenePictures pictures = TScenePictures::Synthetic);
   TGLWindow Window;
   ui::TViewport3D* Viewport;
   app::TStoredScene Scene;

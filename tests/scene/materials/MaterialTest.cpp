@@ -62,7 +62,7 @@ TEST_F(MaterialDraw, TextureIsUploadedOnceAndItsPictureReleased) {
   EXPECT_EQ(context.Uploads, 1);
   EXPECT_FALSE(source.Texture().HasPendingImage());
   EXPECT_EQ(source.Texture().Width(), 4);  // the size stays known
-  source.SetTexture({});                   // emptied: lit colour alone
+  source.SetTexture(TTextureImage());      // emptied: lit colour alone
   EXPECT_EQ(Draw(source.Material()).Vector("Modulation").X, 0);
 }
 
