@@ -2,8 +2,9 @@
 # Whole-process figures of the real program on the current display, as "key value" lines
 # (scripts/bench turns them into its table): the render pass against the cheapest frame
 # (probe_frame), start-up to the first presented frame and the resident memory once settled
-# and at its peak (probe_startup, medians of 7 runs), screenshots (probe_screenshot) and the
-# idle cost with nothing moving (probe_idle).
+# and at its peak (probe_startup, medians of 7 runs, each paired with a run of the PNG
+# texture path), screenshots (probe_screenshot) and the idle cost with nothing moving
+# (probe_idle).
 # Usage: bench/process_timing.sh BUILD_DIR
 set -euo pipefail
 build=${1:?build dir}
@@ -12,7 +13,7 @@ figure() { awk -v key="$1" '$1 == key { print $2; exit }' <<<"$2"; }
 # Runs a probe; fails with its output when it does not end well.
 probe() {
   local out status=0
-  out=$("$build/bench/$1" 2>"$build/$1.log") || status=$?
+  out=$("$build/bench/$1" "${@:2}" 2>"$build/$1.log") || status=$?
   if [ "$status" -ne 0 ]; then
     echo "process_timing: $1 failed (exit code $status); its output:" >&2
     printf '%s\n' "$out" >&2
@@ -24,23 +25,40 @@ probe() {
 
 probe probe_frame
 
-firsts=() peaks=() settled=()
-for run in 1 2 3 4 5 6 7; do
+# Start-up: the packed textures made ahead (the program) and the PNG files decoded on worker
+# threads (the path the program had before), interleaved in pairs, alternating which goes
+# first; the ratio is the median of the pairs' ratios.
+# start_run [--png]: one start-up; prints "FIRST_FRAME_MS PEAK_MB SETTLED_MB".
+start_run() {
+  local start out frame
   start=$(date +%s%N)
-  out=$(probe probe_startup)
+  out=$(probe probe_startup "$@")
   frame=$(figure first-frame-ns "$out")
   if ! [[ $frame =~ ^[0-9]+$ ]]; then
     echo "process_timing: probe_startup printed no first-frame-ns figure: $out" >&2
     exit 1
   fi
-  firsts+=($(((frame - start) / 1000000)))
-  peaks+=("$(figure peak-rss-mb "$out")")
-  settled+=("$(figure settled-rss-mb "$out")")
-  echo "# start-up run $run: first frame after ${firsts[-1]} ms; $(tr '\n' ' ' <<<"$out")" >&2
+  echo "# start-up ${1:-packed}: first frame after $(((frame - start) / 1000000)) ms; $(tr '\n' ' ' <<<"$out")" >&2
+  echo "$(((frame - start) / 1000000)) $(figure peak-rss-mb "$out") $(figure settled-rss-mb "$out")"
+}
+firsts=() peaks=() settled=() pngs=() png_peaks=() ratios=()
+for run in 1 2 3 4 5 6 7; do
+  if ((run % 2)); then
+    read -r first peak settle < <(start_run)
+    read -r png png_peak _ < <(start_run --png)
+  else
+    read -r png png_peak _ < <(start_run --png)
+    read -r first peak settle < <(start_run)
+  fi
+  firsts+=("$first") peaks+=("$peak") settled+=("$settle") pngs+=("$png") png_peaks+=("$png_peak")
+  ratios+=("$(awk -v a="$first" -v b="$png" 'BEGIN { printf "%.3f", a / b }')")
 done
 echo "first-frame-ms $(printf '%s\n' "${firsts[@]}" | median)"
+echo "first-frame-png-ms $(printf '%s\n' "${pngs[@]}" | median)"
+echo "first-frame-ratio $(printf '%s\n' "${ratios[@]}" | median)"
 echo "peak-rss-mb $(printf '%s\n' "${peaks[@]}" | median)"
 echo "settled-rss-mb $(printf '%s\n' "${settled[@]}" | median)"
+echo "png-peak-rss-mb $(printf '%s\n' "${png_peaks[@]}" | median)"
 
 probe probe_screenshot
 probe probe_idle

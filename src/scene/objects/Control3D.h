@@ -16,6 +16,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -117,6 +118,13 @@ class TControl3D : public TSceneNode {
   // The material this object draws with, for grouping in the drawing order; none by default.
   virtual const TMaterial* RenderMaterial() const { return nullptr; }
   // Draws the object's own geometry (the pass has set the matrix and states); nothing here.
+  // Where Render draws: a box in some coordinates and the matrix from them to the scene's
+  // (absolute) coordinates. Nothing when unknown; an object without bounds is always drawn.
+  struct TDrawnBounds {
+    TPoint3D Min, Max;
+    TMatrix3D ToAbsolute;
+  };
+  virtual std::optional<TDrawnBounds> DrawnBounds() const { return std::nullopt; }
   virtual void Render(TContext3D& /*context*/) {}
   std::function<void(TControl3D& sender, TContext3D& context)> OnRender;
 

@@ -77,4 +77,10 @@ void TCustomMesh::Render(TContext3D& context) {
   context.DrawTriangles(FData, RenderMaterial(), AbsoluteOpacity());
 }
 
+std::optional<TControl3D::TDrawnBounds> TCustomMesh::DrawnBounds() const {
+  if (FData.IndexCount() == 0) return std::nullopt;
+  const TMeshBounds& box = FData.GetBoundingBox();
+  return TDrawnBounds{box.Min, box.Max, MeshMatrix() * AbsoluteMatrix()};
+}
+
 }  // namespace scene

@@ -53,6 +53,7 @@ class TCustomMesh : public TShape3D {
   TMatrix3D MeshMatrix() const;
 
   void Render(TContext3D& context) override;
+  std::optional<TDrawnBounds> DrawnBounds() const override;
 
  protected:
   TMeshData& MutableData() { return FData; }

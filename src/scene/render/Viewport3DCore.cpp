@@ -1,6 +1,7 @@
 #include "scene/render/Viewport3DCore.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "scene/objects/Camera.h"
 #include "scene/objects/Control3D.h"
@@ -120,6 +121,38 @@ void TViewport3DCore::DrawScene(TContext3D& context, TAlphaColor clearColor) {
   context.EndScene();
 }
 
+bool TViewport3DCore::OutsideTheView(const TControl3D& object, TContext3D& context) {
+  const std::optional<TControl3D::TDrawnBounds> bounds = object.DrawnBounds();
+  if (!bounds) return false;
+  context.SetMatrix(bounds->ToAbsolute);
+  const TMatrix3D clip = context.CurrentModelViewProjection();
+  // The view volume in clip coordinates: -w <= x <= w, -w <= y <= w, 0 <= z <= w. When every
+  // corner of the box lies beyond one of these six planes, so does all that is inside it (each
+  // plane bounds a half-space, and a box is convex), and no triangle drawn in it reaches a
+  // pixel, whatever the sign of w.
+  unsigned outside = 0x3F;
+  for (int corner = 0; corner < 8 && outside; ++corner) {
+    const TPoint3D p{corner & 1 ? bounds->Max.X : bounds->Min.X,
+                     corner & 2 ? bounds->Max.Y : bounds->Min.Y,
+                     corner & 4 ? bounds->Max.Z : bounds->Min.Z};
+    const float x = p.X * clip.m11 + p.Y * clip.m21 + p.Z * clip.m31 + clip.m41;
+    const float y = p.X * clip.m12 + p.Y * clip.m22 + p.Z * clip.m32 + clip.m42;
+    const float z = p.X * clip.m13 + p.Y * clip.m23 + p.Z * clip.m33 + clip.m43;
+    const float w = p.X * clip.m14 + p.Y * clip.m24 + p.Z * clip.m34 + clip.m44;
+    // A small margin keeps a corner that rounding puts on a plane inside.
+    const float m = 1e-4f * std::abs(w);
+    unsigned beyond = 0;
+    if (x < -w - m) beyond |= 1;
+    if (x > w + m) beyond |= 2;
+    if (y < -w - m) beyond |= 4;
+    if (y > w + m) beyond |= 8;
+    if (z < -m) beyond |= 16;
+    if (z > w + m) beyond |= 32;
+    outside &= beyond;
+  }
+  return outside != 0;
+}
+
 void TViewport3DCore::RenderObject(TControl3D& object) {
   TContext3D& context = *FContext;
   context.SetMatrix(object.AbsoluteMatrix());
@@ -136,7 +169,9 @@ void TViewport3DCore::RenderObject(TControl3D& object) {
   context.SetContextState(object.TwoSide() ? TContextState::csAllFace : TContextState::csFrontFace);
   context.SetContextState(object.Opaque() ? TContextState::csAlphaBlendOff
                                           : TContextState::csAlphaBlendOn);
-  object.Render(context);
+  // An object that would draw nothing is not drawn: the frame is the same, without the cost of
+  // its triangles. A handler that draws keeps it (it may draw in the object's place).
+  if (object.OnRender || !OutsideTheView(object, context)) object.Render(context);
   if (object.OnRender) object.OnRender(object, context);
   const std::vector<TControl3D*>& children = object.RenderList();
   for (size_t i = 0; i < children.size(); ++i)

@@ -75,6 +75,8 @@ class TViewport3DCore : public TSceneNode {
  private:
   void DrawScene(TContext3D& context, TAlphaColor clearColor);
   void RenderObject(TControl3D& object);
+  // The object draws nothing inside the view volume (see DrawnBounds); sets the matrix.
+  static bool OutsideTheView(const TControl3D& object, TContext3D& context);
 
   TSceneNode& FOwner;
   ISceneHost& FViewport;

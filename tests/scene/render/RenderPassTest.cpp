@@ -100,6 +100,50 @@ TEST_F(Pass, InvisibleObjectsAndTheirSubtreesAreSkipped) {
   EXPECT_EQ(context->Draws.size(), 1u);
 }
 
+// A unit sphere seen by a camera 10 units in front of it: placed wholly beyond a side, behind
+// the eye or beyond the far plane it would reach no pixel and is not drawn; touching the view
+// it is. A handler that draws keeps it, and its children are judged on their own.
+TEST(OutsideTheView, ObjectsThatCannotReachAPixelAreNotDrawn) {
+  struct TCase {
+    const char* What;
+    TPoint3D At;
+    bool Drawn;
+  };
+  const TCase cases[] = {
+      {"in the middle", {0, 0, 0}, true},
+      {"across the top edge", {0, 4.5f, 0}, true},
+      {"above the top edge", {0, 6, 0}, false},
+      {"beyond the left edge", {-15, 0, 0}, false},
+      {"across the near plane", {0, 0, -9}, true},
+      {"behind the eye", {0, 0, -20}, false},
+      {"beyond the far plane", {0, 0, 1200}, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    TCoreViewport viewport;
+    auto* sphere = new TSphere;
+    auto* child = new TSphere;
+    auto* camera = new TCamera;
+    viewport.AddChild(sphere);
+    sphere->AddChild(child);
+    viewport.AddChild(camera);
+    camera->Position().SetZ(-10);
+    sphere->Position().SetPoint(c.At);
+    child->Position().SetPoint(TPoint3D{0, 0, 0} - c.At);  // back in the middle
+    viewport.Core.SetCamera(camera);
+    viewport.Core.SetUsingDesignCamera(false);
+    TRecordingContext& context = viewport.UseRecorder();
+    ASSERT_TRUE(viewport.Core.RenderPass());
+    EXPECT_EQ(context.Draws.size(), c.Drawn ? 2u : 1u);
+    int handled = 0;
+    sphere->OnRender = [&](TControl3D&, TContext3D&) { ++handled; };
+    context.Draws.clear();
+    ASSERT_TRUE(viewport.Core.RenderPass());
+    EXPECT_EQ(context.Draws.size(), 2u);
+    EXPECT_EQ(handled, 1);
+  }
+}
+
 TEST_F(Pass, ReentryReturnsAtOnce) {
   int nested = 0;
   sky->OnRender = [&](TControl3D&, TContext3D&) {
