@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -13,8 +14,10 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTemporaryDir>
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "ui/files/BitmapCodecs.h"
 #include "ui/qt/QtImageFileWriter.h"
@@ -209,6 +212,51 @@ TEST_F(ImageFiles, ReplacesAnExistingFileAndTakesNamesBeyondAscii) {
   writer.Write(picture, TImageContainer::Png, std::nullopt, name);
   EXPECT_EQ(QImage(QString::fromStdString(name)).size(), QSize(96, 64));
   EXPECT_EQ(Files().size(), 1);
+}
+
+// A process killed while it saves, again and again over the same name, at moments spread over
+// a save's length: whenever it dies, the file of that name is a whole picture (the previous
+// save's), never a partial one. What a killed save leaves is its own file beside it, which the
+// next save does not need.
+TEST_F(ImageFiles, AProcessKilledWhileSavingLeavesTheLastWholePicture) {
+  const std::string target = Path("killed.bmp");
+  int kills = 0;
+  for (int delayUs : {0, 700, 1500, 3000, 5000, 9000, 15000}) {
+    SCOPED_TRACE(delayUs);
+    int out[2];
+    ASSERT_EQ(::pipe(out), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      ::dup2(out[1], STDOUT_FILENO);
+      ::close(out[0]);
+      ::close(out[1]);
+      ::execl(ORVANE_SAVE_LOOP_PROBE, ORVANE_SAVE_LOOP_PROBE, target.c_str(),
+              static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    ::close(out[1]);
+    char byte = 0;
+    const bool saved = ::read(out[0], &byte, 1) == 1;  // a first whole save
+    std::this_thread::sleep_for(std::chrono::microseconds(delayUs));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::close(out[0]);
+    ASSERT_TRUE(saved) << "the saving process ended before its first save";
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ++kills;
+    const QImage picture(QString::fromStdString(target));
+    ASSERT_EQ(picture.size(), QSize(1200, 800));
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    int wrong = 0;
+    for (int y = 0; y < 800; y += 7)
+      for (int x = 0; x < 1200; x += 5) {
+        const uchar* p = rgb.constScanLine(y) + 3 * x;
+        if (p[0] != (x & 0xFF) || p[1] != (y & 0xFF) || p[2] != ((x ^ y) & 0xFF)) ++wrong;
+      }
+    EXPECT_EQ(wrong, 0);
+  }
+  EXPECT_EQ(kills, 7);
 }
 
 }  // namespace
