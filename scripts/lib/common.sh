@@ -8,6 +8,8 @@ ORVANE_JOBS=$(nproc 2>/dev/null || echo 2)
 ORVANE_PACKAGES=(
   # tool chain, test frameworks, and git (the formatting check lists the files through it)
   cmake g++ make pkg-config clang-format git libgtest-dev libbenchmark-dev
+  # clang with libFuzzer and the sanitizers' runtime, for the fuzz targets
+  clang libclang-rt-dev
   # Qt 6 with OpenGL, the image plugins (TIFF) and the X11 platform plugin
   qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins qt6-image-formats-plugins
   # images (GIF files are written with giflib; the scene textures are packed with LZ4), OpenGL

@@ -219,7 +219,8 @@ void TForm2::ConnectNavigation() {
                                                                      {Sphere7, 6},
                                                                      {Sphere8, 7},
                                                                      {Sphere9, 8}}};
-  for (auto [body, index] : bodies) {
+  for (const auto& [body, bodyIndex] : bodies) {
+    const int index = bodyIndex;  // a copy the handlers can capture
     body->OnMouseDown = [this, index](scene::TSceneNode& sender, scene::TMouseButton button,
                                       scene::TShiftState shift, float x, float y,
                                       const scene::TVector3D&, const scene::TVector3D&) {

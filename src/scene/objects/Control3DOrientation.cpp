@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace scene {
 
@@ -125,6 +126,9 @@ void TControl3D::ReadQuanternion(std::string_view text) {
     double value = 0;
     const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), value);
     if (piece.empty() || error != std::errc() || end != piece.data() + piece.size()) return;
+    // A value no single can hold (beyond its range, infinite, not a number) is not read: it
+    // would leave an orientation that turns everything into nothing.
+    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) return;
     *target = static_cast<float>(value);
   }
 }
