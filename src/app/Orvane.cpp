@@ -1,7 +1,20 @@
-// Moons of Orvane: the entry point. Registers the main window, then the About window, and
-// runs the application until "Exit" or the main window is closed.
+// Moons of Orvane: the entry point. Reads the command line (--help and --version answer
+// without opening a window), registers the main window, then the About window, and runs the
+// application until "Exit" or the main window is closed.
+#include <cstdio>
+
+#include "app/CommandLine.h"
 #include "app/Program.h"
+#include "app/Unit2.h"
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i)
+    arguments << QString::fromLocal8Bit(argv[i]);
+  const app::TCommandLine line = app::ReadCommandLine(arguments);
+  std::fputs(line.Out.c_str(), stdout);
+  std::fputs(line.Err.c_str(), stderr);
+  if (line.ExitCode) return *line.ExitCode;
+  app::StartFullScreen = !line.Windowed;
   return app::RunOrvane(argc, argv);
 }

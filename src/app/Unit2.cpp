@@ -17,6 +17,7 @@ std::function<std::unique_ptr<TSceneTextures>()> SceneTexturesSource;
 TForm2* Form2 = nullptr;
 ui::TShell* Application = nullptr;
 bool Dragging = false;
+bool StartFullScreen = true;
 int LastZoomDistance = 0;
 ui::TBitmapCodecSaveParams SaveParams;
 std::array<std::string, 15> BodyInfo;
@@ -51,7 +52,7 @@ void TForm2::BuildStoredTree() {
   SetClientSize(1332, 829);
   SetFillColor(ui::claBlack);
   SetPlacement(ui::TWindowPlacement::ScreenCenter);
-  SetFullScreen(true);
+  SetFullScreen(StartFullScreen);
   OnCreate = [this](scene::TSceneNode& sender) { FormCreate(sender); };
 
   OnResize = [this](scene::TSceneNode& sender) { FormResize(sender); };
@@ -143,7 +144,7 @@ void TForm2::BuildMenu() {
       {&TForm2::MenuItem1, "MenuItem1", "Auto-rotate", true, &TForm2::MenuItem1Click},
       {&TForm2::MenuItem2, "MenuItem2", "Show names", true, &TForm2::MenuItem2Click},
       {&TForm2::MenuItem3, "MenuItem3", "Show info", false, &TForm2::MenuItem3Click},
-      {&TForm2::MenuItem5, "MenuItem5", "Full screen", true, &TForm2::MenuItem5Click},
+      {&TForm2::MenuItem5, "MenuItem5", "Full screen", StartFullScreen, &TForm2::MenuItem5Click},
       {&TForm2::MenuItem7, "MenuItem7", "Screenshot", false, &TForm2::MenuItem7Click},
       {&TForm2::MenuItem6, "MenuItem6", "About", false, &TForm2::MenuItem6Click},
       {&TForm2::MenuItem4, "MenuItem4", "Exit", false, &TForm2::MenuItem4Click},

@@ -130,6 +130,9 @@ extern TForm2* Form2;
 // while none runs).
 extern ui::TShell* Application;
 extern bool Dragging;
+// Whether the main window opens full screen (so it does, unless the command line asks for the
+// normal window); the "Full screen" item's mark starts the same.
+extern bool StartFullScreen;
 extern int LastZoomDistance;
 // What the screenshot command saves with: the best JPEG quality.
 extern ui::TBitmapCodecSaveParams SaveParams;

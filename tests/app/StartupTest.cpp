@@ -75,6 +75,29 @@ TEST_F(Startup, CreatesBothWindowsInOrderAndShowsOnlyTheMainOne) {
   EXPECT_EQ(Form2->FormStyle(), ui::TFormStyle::Normal);
 }
 
+// `orvane --windowed` opens the main window framed, at the size and in the place it has when
+// it leaves full screen; the "Full screen" item's mark tells the state either way.
+TEST_F(Startup, MainWindowOpensFullScreenUnlessAskedForTheNormalWindow) {
+  for (const bool fullScreen : {true, false}) {
+    StartFullScreen = fullScreen;
+    Application.reset();
+    Form2 = nullptr;
+    Form1 = nullptr;
+    Application.emplace(Platform);
+    Application->RegisterWindow(Form2);
+    Application->RegisterWindow(Form1);
+    Application->Run();
+    StartFullScreen = true;
+    ASSERT_NE(Form2, nullptr);
+    EXPECT_EQ(Form2->FullScreen(), fullScreen);
+    EXPECT_EQ(Form2->MenuItem5->IsChecked(), fullScreen);
+    EXPECT_EQ(Form2->ClientWidth(), 1332);
+    EXPECT_EQ(Form2->ClientHeight(), 829);
+    EXPECT_EQ(Form2->Placement(), ui::TWindowPlacement::ScreenCenter);
+    EXPECT_EQ(Form2->BorderStyle(), ui::TFormBorderStyle::Sizeable);
+  }
+}
+
 TEST_F(Startup, MainWindowOpensWithTheCameraFarOutAndGlidingIn) {
   Application->Run();
   EXPECT_EQ(Form2->Camera1->Position().Z(), -60);

@@ -52,11 +52,6 @@ bool ShowsThePanel(const QImage& screen) {
   return c.blue() > 70 && c.blue() > c.red() + 20;
 }
 
-std::string Text(const TWindowGeometry& g) {
-  return std::to_string(g.X) + "," + std::to_string(g.Y) + " " + std::to_string(g.Width) + "x" +
-         std::to_string(g.Height);
-}
-
 // Waits (twenty seconds at the most: a sanitized build is slow) until the window has the
 // geometry.
 ::testing::AssertionResult HasGeometry(unsigned long window, const QRect& expected) {

@@ -128,6 +128,11 @@ bool WindowExists(unsigned long window) {
   return false;
 }
 
+std::string Text(const TWindowGeometry& g) {
+  return std::to_string(g.X) + "," + std::to_string(g.Y) + " " + std::to_string(g.Width) + "x" +
+         std::to_string(g.Height);
+}
+
 TWindowGeometry WindowGeometry(unsigned long window) {
   const std::string out =
       RunCommand("xdotool getwindowgeometry --shell " + std::to_string(window) + " 2>/dev/null");
@@ -142,6 +147,15 @@ TWindowGeometry WindowGeometry(unsigned long window) {
     if (key == "Y") g.Y = value;
     if (key == "WIDTH") g.Width = value;
     if (key == "HEIGHT") g.Height = value;
+  }
+  return g;
+}
+
+TWindowGeometry WaitForGeometry(unsigned long window, const TWindowGeometry& expected) {
+  TWindowGeometry g = WindowGeometry(window);
+  for (int i = 0; i < 400 && Text(g) != Text(expected); ++i) {
+    std::this_thread::sleep_for(50ms);
+    g = WindowGeometry(window);
   }
   return g;
 }
@@ -200,6 +214,21 @@ bool ShowsTheGlidedInPlanet(const QImage& screen) {
   for (int d : {-280, 280})
     if (Brightness(screen, cx, cy + d) >= 40) return false;
   return true;
+}
+
+bool ShowsThePlanetInTheNormalWindow(const QImage& screen) {
+  if (screen.width() != 1920 || screen.height() != 1080) return false;
+  const int cx = 960, cy = 540;
+  for (int d : {0, -170, 170})
+    if (Brightness(screen, cx, cy + d) <= 40) return false;
+  for (int d : {-225, 225})
+    if (Brightness(screen, cx, cy + d) >= 40) return false;
+  return true;
+}
+
+bool ShowsThePanelAt(const QImage& screen, int x, int y) {
+  const QColor c = screen.pixelColor(x + 50, y + 200);
+  return c.blue() > 70 && c.blue() > c.red() + 20;
 }
 
 QImage CaptureAfterTheGlide() {

@@ -37,12 +37,22 @@ class TProcess {
 struct TWindowGeometry {
   int X = 0, Y = 0, Width = 0, Height = 0;
 };
+// "X,Y WIDTHxHEIGHT"
+std::string Text(const TWindowGeometry& g);
+// The main window on the 1920 x 1080 screen: full screen, and in its normal state (client
+// 1332 x 829, centred: (1920 - 1332) / 2 = 294, (1080 - 829) / 2 = 125.5 rounded half to
+// even; there is no window manager, so no frame).
+constexpr TWindowGeometry FullScreenGeometry{0, 0, 1920, 1080};
+constexpr TWindowGeometry NormalGeometry{294, 126, 1332, 829};
 
 // The first window whose name matches `name` (a regular expression), waiting up to `timeout`.
 std::optional<unsigned long> WaitForWindow(const std::string& name,
                                            std::chrono::milliseconds timeout = 10s);
 bool WindowExists(unsigned long window);
 TWindowGeometry WindowGeometry(unsigned long window);
+// Waits (twenty seconds at the most: a sanitized build is slow) until the window has the
+// `expected` geometry; answers the geometry it had at the last look.
+TWindowGeometry WaitForGeometry(unsigned long window, const TWindowGeometry& expected);
 // Sends the window manager's close request (WM_DELETE_WINDOW), as the close button would.
 void RequestClose(unsigned long window);
 void PressKey(unsigned long window, const std::string& key);
@@ -59,6 +69,12 @@ int CountColour(const QImage& image, QRect r, QColor colour, int tolerance);
 // True when a 1920 x 1080 screen shows the planet as the start-up glide leaves it: bright
 // inside its rim above and below the centre, dark just beyond.
 bool ShowsTheGlidedInPlanet(const QImage& screen);
+// The planet where the glide leaves it, centred in the normal window: the window's 829 rows
+// make its radius 829 / 1080 * 255.5 = 196 pixels about the window's centre (960, 540).
+bool ShowsThePlanetInTheNormalWindow(const QImage& screen);
+// The side panel's dark blue, between its buttons, at (50, 200) of a client area whose corner
+// is at (x, y).
+bool ShowsThePanelAt(const QImage& screen, int x, int y);
 // The screen once the start-up glide has ended (looked at again until the camera has settled,
 // about 30 seconds at the most).
 QImage CaptureAfterTheGlide();
