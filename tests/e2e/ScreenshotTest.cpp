@@ -117,5 +117,37 @@ TEST_F(Screenshot, SavesTheViewAsJpegOrBmpInThePictureFolderAndCancelWritesNothi
   EXPECT_EQ(Program->Wait(10s), 0) << Program->Output();
 }
 
+// High-DPI screens: with the screen's scale at 1.5 or 2, the view fills the screen's pixels,
+// the panel stands at 40 window units (60 or 80 pixels), and a screenshot has the view's
+// size in pixels: its size in window units times the scale.
+class ScaledScreenshot : public Screenshot, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    setenv("QT_SCALE_FACTOR", GetParam(), 1);
+    Screenshot::SetUp();
+  }
+  void TearDown() override { unsetenv("QT_SCALE_FACTOR"); }
+};
+
+TEST_P(ScaledScreenshot, TheViewThePanelAndTheScreenshotFollowTheScale) {
+  const double scale = std::stod(GetParam());
+  const QImage screen = CaptureWhen(ShowsThePanel);
+  SavePicture(screen, std::string("scale-") + GetParam());
+  const int panel = static_cast<int>(40 * scale);
+  EXPECT_TRUE(ShowsThePanelAt(screen, panel, panel));
+  EXPECT_TRUE(ShowsTheGlidedInPlanet(screen));
+  ASSERT_TRUE(SaveAs("scaled", "scaled.jpg")) << Saved().join(", ").toStdString();
+  const QImage picture(Pictures + "/scaled.jpg");
+  EXPECT_EQ(picture.size(), QSize(1920, 1080));
+  EXPECT_TRUE(ShowsTheGlidedInPlanet(picture));
+  ChooseMenuRow(OpenMenuAt({1500, 150}), Exit);
+  EXPECT_EQ(Program->Wait(10s), 0) << Program->Output();
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, ScaledScreenshot, ::testing::Values("1.5", "2"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                           return std::string(info.param[0] == '2' ? "Two" : "OneAndAHalf");
+                         });
+
 }  // namespace
 }  // namespace e2e
