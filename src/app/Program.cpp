@@ -29,6 +29,11 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   ui::qt::TQtShell::PrepareGraphics();
   ui::qt::TQtShell platform(argc, argv);
   platform.setApplicationName("Orvane");
+  // Without OpenGL 3.3 the view would stay black: say what is missing and end.
+  if (const QString shortfall = platform.GraphicsShortfall(); !shortfall.isEmpty()) {
+    platform.ReportStartFailure(QStringLiteral("Moons of Orvane"), shortfall);
+    return 1;
+  }
   // The one animation clock runs on the event loop's timers.
   ui::qt::TQtAnimationPlatform animationPlatform;
   scene::TAnimationPlatformInstallation animationClock(animationPlatform);

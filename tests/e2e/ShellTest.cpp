@@ -55,6 +55,24 @@ TEST(Shell, ErrorInATimerTickShowsABoxAndTheLoopGoesOn) {
   EXPECT_GT(std::stoi(m[1]), 20);  // the timer kept running during and after the box
 }
 
+// A driver that offers OpenGL 3.0 only (Mesa told so): the program says what it lacks in a
+// box and ends with a failure instead of showing a black screen.
+TEST(Shell, WithoutOpenGl33ABoxSaysSoAndTheProgramFails) {
+  setenv("MESA_GL_VERSION_OVERRIDE", "3.0", 1);
+  TProcess program(ORVANE_BINARY);
+  unsetenv("MESA_GL_VERSION_OVERRIDE");
+  const auto box = WaitForWindow("^Moons of Orvane$");
+  ASSERT_TRUE(box) << program.Output();
+  std::this_thread::sleep_for(500ms);
+  const QImage screen = CaptureScreen();
+  SavePicture(screen, "no-opengl-3.3");
+  // A light box in the middle of an otherwise black screen.
+  EXPECT_GT(Brightness(screen, screen.width() / 2, screen.height() / 2), 150);
+  EXPECT_LT(Brightness(screen, 20, 20), 30);
+  PressKey(*box, "Return");
+  EXPECT_EQ(program.Wait(10s), 1) << program.Output();
+}
+
 TEST(Shell, StartSceneAfterTheGlide) {
   TProcess program(ORVANE_BINARY);
   ASSERT_TRUE(WaitForWindow("^Moons of Orvane$")) << program.Output();

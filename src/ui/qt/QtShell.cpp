@@ -1,6 +1,9 @@
 #include "ui/qt/QtShell.h"
 
 #include <QMessageBox>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWindow>
@@ -48,6 +51,38 @@ bool TQtShell::notify(QObject* receiver, QEvent* event) {
     ReportError(QStringLiteral("Unknown error."));
   }
   return false;
+}
+
+QString TQtShell::GraphicsShortfall() const {
+  QOpenGLContext* context = QOpenGLContext::globalShareContext();
+  if (!context || !context->isValid())
+    return QStringLiteral(
+        "Moons of Orvane needs OpenGL 3.3 to draw its 3D view, but no OpenGL context could be "
+        "made on this display.\n\nInstall the graphics driver of this machine (on Debian, "
+        "the package libgl1-mesa-dri for Mesa's drivers) and start the program again.");
+  const QSurfaceFormat format = context->format();
+  if (format.version() >= qMakePair(3, 3)) return {};
+  QOffscreenSurface surface;
+  surface.setFormat(format);
+  surface.create();
+  QString renderer = QStringLiteral("this machine's OpenGL driver");
+  if (context->makeCurrent(&surface)) {
+    if (const auto* name = context->functions()->glGetString(GL_RENDERER))
+      renderer = QString::fromLatin1(reinterpret_cast<const char*>(name));
+    context->doneCurrent();
+  }
+  return QStringLiteral(
+             "Moons of Orvane needs OpenGL 3.3 to draw its 3D view, but %1 offers OpenGL %2.%3 "
+             "only.\n\nA newer graphics driver, or Mesa's software renderer (package "
+             "libgl1-mesa-dri), gives OpenGL 3.3.")
+      .arg(renderer)
+      .arg(format.majorVersion())
+      .arg(format.minorVersion());
+}
+
+void TQtShell::ReportStartFailure(const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+  box.exec();
 }
 
 void TQtShell::ReportError(const QString& text) {

@@ -32,6 +32,12 @@ class TQtShell : public QApplication, public IShellPlatform {
 
   TFormWindow* WindowOf(const TFormBase& form) const;
 
+  // What this machine lacks for the 3D view, said for a person ("" when an OpenGL 3.3 core
+  // context can be made): checked on Qt's shared context before any window exists.
+  QString GraphicsShortfall() const;
+  // Tells the user why the program cannot start, in a modal message box with one OK button.
+  void ReportStartFailure(const QString& title, const QString& text);
+
   // Reports an error to the user: a modal box with the message and one OK button, shown from
   // a fresh event so that the timer whose tick failed keeps running while the box is open.
   // Boxes are shown one after another; a message equal to the one on screen or already
