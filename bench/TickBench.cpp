@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "BenchHost.h"
+#include "QuietPlatform.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "support/ManualAnimationPlatform.h"
@@ -14,20 +15,9 @@
 
 namespace {
 
-class TQuietPlatform : public ui::IShellPlatform {
- public:
-  void CreateWindowFor(ui::TFormBase&) override {}
-  void ShowWindow(ui::TFormBase&) override {}
-  void RunLoop(ui::TFormBase&) override {}
-  void Quit() override {}
-  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
-    forms.clear();
-  }
-};
-
 void BM_AnimationTick(benchmark::State& state) {
   scene::testing::TManualAnimationScope clock;
-  TQuietPlatform platform;
+  app::testing::TQuietPlatform platform;
   bench::TBenchHost host;
   {
     ui::TShell shell(platform);

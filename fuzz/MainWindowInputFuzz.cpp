@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "QuietPlatform.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "gestures/GestureFakes.h"
@@ -22,17 +23,6 @@
 #include "ui/gestures/MultiTouchManager.h"
 
 namespace {
-
-class TQuietPlatform : public ui::IShellPlatform {
- public:
-  void CreateWindowFor(ui::TFormBase&) override {}
-  void ShowWindow(ui::TFormBase&) override {}
-  void RunLoop(ui::TFormBase&) override {}
-  void Quit() override {}
-  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
-    forms.clear();
-  }
-};
 
 struct TTouchScreen : ui::ITouchWindow {
   app::TForm2& Form;
@@ -55,7 +45,7 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
   scene::testing::TManualAnimationScope clock;
-  TQuietPlatform platform;
+  app::testing::TQuietPlatform platform;
   ui::testing::TFakeHost host;
   {
     ui::TShell shell(platform);

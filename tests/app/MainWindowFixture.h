@@ -12,6 +12,7 @@
 #include <cmath>
 #include <optional>
 
+#include "QuietPlatform.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "support/FakeWindowHost.h"
@@ -20,19 +21,6 @@
 #include "ui/Shell.h"
 
 namespace app::testing {
-
-class TQuietPlatform : public ui::IShellPlatform {
- public:
-  std::vector<ui::TFormBase*> Shown;  // every window shown, in order
-  int Quits = 0;
-  void CreateWindowFor(ui::TFormBase&) override {}
-  void ShowWindow(ui::TFormBase& form) override { Shown.push_back(&form); }
-  void RunLoop(ui::TFormBase&) override {}
-  void Quit() override { ++Quits; }
-  void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
-    forms.clear();
-  }
-};
 
 struct TMainWindowFixture : ::testing::Test {
   scene::testing::TManualAnimationScope Clock;

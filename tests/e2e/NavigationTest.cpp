@@ -42,9 +42,16 @@ struct Viewer : ::testing::Test {
     ASSERT_TRUE(WaitForWindow("^Moons of Orvane$")) << program.Output();
     settled = CaptureAfterTheGlide();
     ASSERT_TRUE(ShowsTheGlidedInPlanet(settled)) << SavePicture(settled, "navigation-start");
-    // A still view leaves the sky as it is.
+    // A still view leaves the sky as it is. On a busy machine the glide's last frames may come
+    // late: look again until two captures half a second apart agree.
     std::this_thread::sleep_for(500ms);
-    ASSERT_LT(SkyChange(settled, CaptureScreen()), 50);
+    QImage now = CaptureScreen();
+    for (int i = 0; i < 20 && SkyChange(settled, now) >= 50; ++i) {
+      settled = now;
+      std::this_thread::sleep_for(500ms);
+      now = CaptureScreen();
+    }
+    ASSERT_LT(SkyChange(settled, now), 50);
   }
 };
 
