@@ -97,7 +97,7 @@ TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
   const QImage tabbed = CaptureScreen();
   SavePicture(tabbed, "keyboard-focus-ring");
   // The ring's 2-pixel band around the 80 x 26 button, less its rounded corners.
-  EXPECT_GT(RingPixels(tabbed, ButtonRect(2)), 350);
+  EXPECT_GT(RingPixels(tabbed, ButtonRect(2)), 300);
   for (int row : {0, 1, 3, 7})
     EXPECT_EQ(RingPixels(tabbed, ButtonRect(row)), 0) << row;
 
@@ -106,7 +106,7 @@ TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
   const QImage flown = CaptureScreen();
   SavePicture(flown, "keyboard-enter-enceladus");
   EXPECT_GT(LabelWidth(flown), orvane + 20);
-  EXPECT_GT(RingPixels(flown, ButtonRect(2)), 350);
+  EXPECT_GT(RingPixels(flown, ButtonRect(2)), 300);
 
   // Escape: the centred, framed window; again: nothing changes.
   Xdotool("key Escape");
