@@ -118,6 +118,7 @@ void TForm2::BuildPanel() {
     button->SetName(row.Button);
     Panel1->AddChild(button);
     button->SetBounds(32, row.Y, 80, 26);
+    button->SetTabOrder(row.TabOrder);
     button->SetText(std::string(BodyName(row.Index)));
     ui::TTextSettings settings = button->TextSettings();
     settings.Font.Size = 14;
@@ -340,8 +341,15 @@ void TForm2::FormResize(scene::TSceneNode&) {
   Text2->SetPosition({middle + 7, 40});
 }
 
-void TForm2::FormKeyDown(scene::TSceneNode&, ui::TKeyCode&, char32_t& keyChar, scene::TShiftState) {
+void TForm2::FormKeyDown(scene::TSceneNode&, ui::TKeyCode& key, char32_t& keyChar,
+                         scene::TShiftState shift) {
   if (keyChar == U' ') Panel1->SetVisible(!Panel1->Visible());
+  // Escape leaves full screen as the menu's "Full screen" does, its mark following; Ctrl and
+  // Alt with Escape belong to the desktop.
+  if (key == ui::vkEscape && !(shift & (scene::ssCtrl | scene::ssAlt)) && FullScreen()) {
+    MenuItem5->SetIsChecked(false);
+    SetFullScreen(false);
+  }
 }
 
 void TForm2::Viewport3D1DblClick(scene::TSceneNode&) {

@@ -60,7 +60,8 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void SelectBody(int index);
   // Places the captions and the values on either side of the view's centre line.
   void FormResize(scene::TSceneNode& sender);
-  // Space shows or hides the side panel (when no focused button took it).
+  // Space shows or hides the side panel (when no focused button took it); Escape leaves full
+  // screen as the menu's "Full screen" does (and does nothing in a framed window).
   void FormKeyDown(scene::TSceneNode& sender, ui::TKeyCode& key, char32_t& keyChar,
                    scene::TShiftState shift);
   // A double-click on the view or a body shows or hides the side panel.

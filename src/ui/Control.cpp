@@ -50,6 +50,13 @@ void TControl::SetVisible(bool v) {
     Repaint();
   else if (TFormBase* form = Form())
     form->Invalidate(AbsoluteRect());
+  AccessibleChanged(TAccessibleChange::Visibility);
+}
+
+void TControl::AccessibleChanged(TAccessibleChange change) {
+  if (IsLoading() || IsDestroying()) return;
+  if (TFormBase* form = Form())
+    if (IWindowHost* host = form->Host()) host->AccessibleChanged(*this, change);
 }
 
 void TControl::SetEnabled(bool v) {
@@ -130,6 +137,7 @@ void TControl::PaintContent(IPainter& painter) {
   Paint(painter);
   for (scene::TSceneNode* child : Children())
     if (auto* c = dynamic_cast<TControl*>(child)) c->PaintTree(painter);
+  PaintOverChildren(painter);
 }
 
 std::unique_ptr<TBitmap> TControl::MakeScreenshot() {

@@ -16,6 +16,7 @@
 #include "ui/Keys.h"
 #include "ui/PaintTarget3D.h"
 #include "ui/PointF.h"
+#include "ui/WindowHost.h"
 #include "ui/gestures/GestureEvent.h"
 #include "ui/gestures/TouchSettings.h"
 #include "ui/paint/Bitmap.h"
@@ -93,6 +94,9 @@ class TControl : public scene::TSceneNode {
 
   // Asks the window to paint this control's area again at its next paint.
   void Repaint();
+  // Tells the platform window that what assistive technology reads of this control changed
+  // (see IWindowHost::AccessibleChanged); nothing while loading or outside a shown window.
+  void AccessibleChanged(TAccessibleChange change);
   // Lays out the aligned children after this control's size changed.
   virtual void ArrangeChildren();
 
@@ -120,6 +124,10 @@ class TControl : public scene::TSceneNode {
   bool IsShownAndEnabled() const;
   // Whether a press gives this control the keyboard focus.
   virtual bool CanFocus() const { return false; }
+  // The control's place among its siblings when Tab moves the focus (ascending; see
+  // TabOrder.h). Negative: none given, after the siblings that have one, in child order.
+  int TabOrder() const { return FTabOrder; }
+  void SetTabOrder(int order) { FTabOrder = order; }
   // A key for the focused control: a control that consumes it sets `key` and `keyChar` to 0.
   virtual void KeyDown(TKeyCode& /*key*/, char32_t& /*keyChar*/, TShiftState /*shift*/) {}
 
@@ -180,7 +188,9 @@ class TControl : public scene::TSceneNode {
  protected:
   // Draws the control's own content (below its children); nothing by default.
   virtual void Paint(IPainter& /*painter*/) {}
-  // The control's own content and then its children.
+  // Draws over the control's children (a focus ring over a button's face); nothing by default.
+  virtual void PaintOverChildren(IPainter& /*painter*/) {}
+  // The control's own content, then its children, then what lies over them.
   void PaintContent(IPainter& painter);
   // Runs before the control is painted (a styled control applies its style here).
   virtual void PrepareToPaint() {}
@@ -209,6 +219,7 @@ class TControl : public scene::TSceneNode {
   bool FIsMouseOver = false;
   bool FPressed = false;
   bool FDoubleClick = false;
+  int FTabOrder = -1;
   TPopupMenu* FPopupMenu = nullptr;
   TTouchSettings FTouch;
 };

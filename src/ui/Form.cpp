@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "ui/Control.h"
+#include "ui/TabOrder.h"
 #include "ui/style/StyleBook.h"
 #include "ui/style/StyledControl.h"
 #include "ui/window/WindowService.h"
@@ -151,14 +152,26 @@ void TFormBase::Paint2D(IPainter& painter) {
 }
 
 void TFormBase::KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift) {
+  SetFocusRingShown(true);
   // A focused control that cannot be seen or used (a button of a hidden panel) takes no keys.
   auto* focused = dynamic_cast<TControl*>(FPointer.Focused());
   if (focused && focused->IsShownAndEnabled()) {
     focused->KeyDown(key, keyChar, shift);
     if (key == 0 && keyChar == 0) return;
   }
+  if (key == vkTab && !(shift & (scene::ssCtrl | scene::ssAlt))) {
+    if (TControl* next = NextTabStop(*this, FPointer.Focused(), (shift & scene::ssShift) != 0))
+      FPointer.SetFocus(next);
+    return;
+  }
   if (FPointer.KeyboardContextMenu(key, shift)) return;
   if (OnKeyDown) OnKeyDown(*this, key, keyChar, shift);
+}
+
+void TFormBase::SetFocusRingShown(bool v) {
+  if (v == FFocusRingShown) return;
+  FFocusRingShown = v;
+  if (auto* focused = dynamic_cast<TControl*>(FPointer.Focused())) focused->Repaint();
 }
 
 TCursorShape TFormBase::PointerCursor() const {

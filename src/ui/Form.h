@@ -122,6 +122,7 @@ class TFormBase : public scene::TSceneNode {
   TPointerRouting& Pointer() { return FPointer; }
   const TPointerRouting& Pointer() const { return FPointer; }
   void MouseDown(scene::TMouseButton button, scene::TShiftState shift, float x, float y) {
+    SetFocusRingShown(false);
     FPointer.MouseDown(button, shift, x, y);
   }
   void MouseMove(scene::TShiftState shift, float x, float y) { FPointer.MouseMove(shift, x, y); }
@@ -133,8 +134,13 @@ class TFormBase : public scene::TSceneNode {
     FPointer.MouseWheel(shift, wheelDelta, handled);
   }
   bool ContextMenuRequest(TPointF client, TPointF screen) {
+    SetFocusRingShown(false);
     return FPointer.ContextMenuRequest(client, screen);
   }
+  // Whether the focused control shows that it holds the focus (a button's focus ring): from a
+  // key pressed in the window until the next pointer press, so that whoever uses the keyboard
+  // sees where the keys go, and a click alone leaves no ring behind.
+  bool FocusRingShown() const { return FFocusRingShown; }
   // The pointer's look now: that of the control holding the pointer (the captured one, else
   // the one under it), or of its nearest parent control that has one; Default over a 3D
   // object or nothing.
@@ -154,9 +160,11 @@ class TFormBase : public scene::TSceneNode {
   void Paint2D(IPainter& painter);
 
   // A key pressed while the window is active. The focused control has it first; when that
-  // control does not consume it (it leaves `key` and `keyChar` as they were), Shift+F10 and the
-  // menu key open a context menu (TPointerRouting::KeyboardContextMenu), and other keys go to
-  // OnKeyDown. keyChar is the character the key types (0 for none).
+  // control does not consume it (it leaves `key` and `keyChar` as they were), Tab and Shift+Tab
+  // (without Ctrl or Alt) move the focus to the next or previous tab stop (TabOrder.h) and go
+  // no further, Shift+F10 and the menu key open a context menu
+  // (TPointerRouting::KeyboardContextMenu), and other keys go to OnKeyDown. keyChar is the
+  // character the key types (0 for none).
   void KeyDown(TKeyCode key, char32_t keyChar, scene::TShiftState shift);
 
   // Builds the window's stored objects with their stored properties (runs while loading).
@@ -177,6 +185,7 @@ class TFormBase : public scene::TSceneNode {
       OnKeyDown;
 
  private:
+  void SetFocusRingShown(bool v);
   // Sets one of the outer bounds, the others kept.
   void SetBoundsField(int TWindowBounds::*field, int v);
   friend class TWindowService;
@@ -189,6 +198,7 @@ class TFormBase : public scene::TSceneNode {
   TWindowPlacement FPlacement = TWindowPlacement::Stored;
   // Full screen asked for while the window could not enter it (loading or hidden).
   bool FFullScreen = false;
+  bool FFocusRingShown = false;
   TWindowBounds FBounds{0, 0, 640, 480};
   TWindowState FWindowState = wsNormal;
   TFormBorderStyle FBorderStyle = TFormBorderStyle::Sizeable;

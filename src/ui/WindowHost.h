@@ -11,6 +11,11 @@
 namespace ui {
 
 class IPainter;
+class TControl;
+
+// What changed of a control as assistive technology (a screen reader) sees it: it took the
+// keyboard focus, its text (its accessible name) changed, or it or a parent was shown or hidden.
+enum class TAccessibleChange { Focus, Name, Visibility };
 
 class IWindowHost {
  public:
@@ -35,6 +40,9 @@ class IWindowHost {
   // Without a painter, leaves the picture as it is.
   virtual void PaintOnto(scene::TTextureImage& /*picture*/, float /*scale*/, TPointF /*origin*/,
                          const std::function<void(IPainter&)>& /*paint*/) {}
+  // A control of the window changed in a way assistive technology is told of; by default no
+  // one is told.
+  virtual void AccessibleChanged(TControl& /*control*/, TAccessibleChange /*change*/) {}
 };
 
 }  // namespace ui

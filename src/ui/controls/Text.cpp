@@ -12,6 +12,7 @@ void TText::SetText(std::string text) {
   FText = std::move(text);
   FLayout.reset();
   Repaint();
+  AccessibleChanged(TAccessibleChange::Name);
 }
 
 void TText::SetTextSettings(const TTextSettings& settings) {

@@ -16,6 +16,7 @@ void TPresentedTextControl::SetText(std::string text) {
   FOwnLayout.reset();
   UpdateStyleText();
   Repaint();
+  AccessibleChanged(TAccessibleChange::Name);
 }
 
 void TPresentedTextControl::SetTextSettings(const TTextSettings& settings) {
@@ -104,6 +105,15 @@ TStyleState TButton::VisualState() const {
   if (IsMouseOver()) return TStyleState::Hot;
   if (IsFocused()) return TStyleState::Focused;
   return TStyleState::Normal;
+}
+
+void TButton::PaintOverChildren(IPainter& painter) {
+  const TFormBase* form = Form();
+  if (!form || !form->FocusRingShown() || !IsFocused()) return;
+  // The outline is centred on its rectangle: one unit in, it covers the outer two.
+  const TWindowRect r = AbsoluteRect();
+  painter.StrokeRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, 2, 2, 2, FocusRingColor,
+                     AbsoluteOpacity());
 }
 
 void TButton::KeyDown(TKeyCode& key, char32_t& keyChar, TShiftState shift) {

@@ -171,6 +171,7 @@ void TPointerRouting::SetFocus(TSceneNode* target) {
   if (auto* old = dynamic_cast<TControl*>(FFocused)) old->Repaint();
   Observe(FFocused, target);
   control->Repaint();
+  control->AccessibleChanged(TAccessibleChange::Focus);
 }
 
 void TPointerRouting::SetHovered(TSceneNode* target) {

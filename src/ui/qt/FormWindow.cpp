@@ -85,6 +85,7 @@ TFormWindow::TFormWindow(TFormBase& form)
     : QOpenGLWindow(NoPartialUpdate),
       FForm(&form),
       FPointer(std::make_unique<TPointerInput>(form)) {
+  InstallFormAccessibility();
   setTitle(QString::fromStdString(form.Caption()));
   FBorderStyle = form.BorderStyle();
   setFlags(FlagsOf(form.BorderStyle(), form.BorderIcons(), form.FormStyle()));

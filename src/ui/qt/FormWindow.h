@@ -18,6 +18,7 @@
 #include "ui/gestures/MultiTouchManager.h"
 #include "ui/gestures/TouchWindow.h"
 #include "ui/pointer/PointerInput.h"
+#include "ui/qt/FormAccessibility.h"
 #include "ui/qt/NativeZoom.h"
 #include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtPainter.h"
@@ -35,9 +36,13 @@ class TFormWindow : public QOpenGLWindow,
   explicit TFormWindow(TFormBase& form);
   ~TFormWindow() override;
 
-  // Made hidden at the form's stored client size, position, frame and state.
+  // Made hidden at the form's stored client size, position, frame and state. Its controls are
+  // open to assistive technology through Qt's accessibility (FormAccessibility.h).
   // Frees the form while this window's device is current.
   void FreeForm(std::unique_ptr<TFormBase> form);
+  // The form shown, null once freed.
+  TFormBase* Form() const { return FForm; }
+  TFormAccessibility& Accessibility() { return FAccessibility; }
 
   // IWindowHost
   void Invalidate(const TWindowRect& rect) override;
@@ -48,6 +53,9 @@ class TFormWindow : public QOpenGLWindow,
   void WithDevice(const std::function<void()>& draw) override;
   void PaintOnto(scene::TTextureImage& picture, float scale, TPointF origin,
                  const std::function<void(IPainter&)>& paint) override;
+  void AccessibleChanged(TControl& control, TAccessibleChange change) override {
+    FAccessibility.Changed(control, change);
+  }
 
   // IPlatformWindow
   void CreateNative() override { create(); }
@@ -102,6 +110,7 @@ class TFormWindow : public QOpenGLWindow,
   std::unique_ptr<TMultiTouchManager> FTouches;
   TNativeZoomTracker FNativeZoom;
 
+  TFormAccessibility FAccessibility{*this};
   TQtPaintCache FPaintCache;  // pictures and fonts of the 2D layer, kept between frames
 
   // Paints the 2D layer over the 3D views with Qt's paint engine on the window.

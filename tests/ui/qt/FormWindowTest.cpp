@@ -192,7 +192,7 @@ TEST_F(Window, HandsKeyPressesToTheForm) {
       {QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a", true},  // held: repeats
       {QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a", false},
       {QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, "", false},  // nothing to tell
-      {QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier, "", false},
+      {QEvent::KeyPress, Qt::Key_Return, Qt::ShiftModifier, "\r", false},
       {QEvent::KeyPress, Qt::Key_F10, Qt::NoModifier, "", false},
   };
   for (const auto& e : events) {
@@ -206,7 +206,7 @@ TEST_F(Window, HandsKeyPressesToTheForm) {
   EXPECT_EQ(keys[0].key, 'A');
   EXPECT_EQ(keys[0].keyChar, U'a');
   EXPECT_EQ(keys[1].key, 'A');
-  EXPECT_EQ(keys[2].key, vkTab);
+  EXPECT_EQ(keys[2].key, vkReturn);
   EXPECT_EQ(keys[2].shift, scene::ssShift);
   EXPECT_EQ(keys[3].key, vkF10);
   EXPECT_EQ(keys[3].keyChar, 0u);
