@@ -15,20 +15,11 @@
 namespace e2e {
 namespace {
 
-std::string Text(const TWindowGeometry& g) {
-  return std::to_string(g.X) + "," + std::to_string(g.Y) + " " + std::to_string(g.Width) + "x" +
-         std::to_string(g.Height);
-}
-
 // Waits (twenty seconds at the most: a sanitized build is slow) until the window has the
 // geometry.
 ::testing::AssertionResult HasGeometry(unsigned long window, const TWindowGeometry& expected) {
-  TWindowGeometry g;
-  for (int i = 0; i < 400; ++i) {
-    g = WindowGeometry(window);
-    if (Text(g) == Text(expected)) return ::testing::AssertionSuccess();
-    std::this_thread::sleep_for(50ms);
-  }
+  const TWindowGeometry g = WaitForGeometry(window, expected);
+  if (Text(g) == Text(expected)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
          << "the window is at " << Text(g) << ", not at " << Text(expected);
 }
@@ -78,8 +69,8 @@ void Key(const std::string& key) {
 }
 
 TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
-  constexpr TWindowGeometry Screen{0, 0, 1920, 1080};
-  constexpr TWindowGeometry Normal{294, 126, 1332, 829};
+  constexpr TWindowGeometry Screen = FullScreenGeometry;
+  constexpr TWindowGeometry Normal = NormalGeometry;
   TProcess program(ORVANE_BINARY);
   const auto window = WaitForWindow("^Moons of Orvane$");
   ASSERT_TRUE(window) << program.Output();
