@@ -195,9 +195,9 @@ void TFormAccessibility::ObservedFreed(scene::TSceneNode* dying) {
 void TFormAccessibility::Changed(TControl& control, TAccessibleChange change) {
   if (change == TAccessibleChange::Visibility) {
     // The control itself and every seen control inside it that assistive technology knows,
-    // in tree order.
+    // in tree order; none when it has read nothing yet (no walk of the tree for nobody).
     TFormBase* form = FWindow.Form();
-    if (!form) return;
+    if (!form || FIds.empty()) return;
     QAccessible::State invisible;
     invisible.invisible = true;
     for (TControl* seen : AccessibleControls(*form)) {
