@@ -2,6 +2,8 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QRegularExpression>
+#include <cmath>
 
 namespace app {
 
@@ -45,6 +47,22 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
       QStringLiteral("windowed"),
       QStringLiteral("Open in a framed 1332 x 829 window instead of full screen."));
   parser.addOption(windowed);
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Save a picture of the view, as the menu's Screenshot does, without a "
+                     "window, and end. The file's extension chooses the format: jpg, bmp, png, "
+                     "tif or gif."),
+      QStringLiteral("file"));
+  const QCommandLineOption size(
+      QStringLiteral("size"),
+      QStringLiteral("The screenshot's size in pixels (default 1920x1080)."),
+      QStringLiteral("WxH"));
+  const QCommandLineOption at(
+      QStringLiteral("at"),
+      QStringLiteral("The moment of the screenshot in seconds after the start (default 3, where "
+                     "the camera's glide ends)."),
+      QStringLiteral("seconds"));
+  parser.addOptions({screenshot, size, at});
   for (const char* name : QtValueOptions) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -62,6 +80,34 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
     error = parser.errorText();
   else if (!parser.positionalArguments().isEmpty())
     error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+  else if ((parser.isSet(size) || parser.isSet(at)) && !parser.isSet(screenshot))
+    error = QStringLiteral("--size and --at go with --screenshot.");
+  TScreenshotRequest request;
+  if (error.isEmpty() && parser.isSet(screenshot)) {
+    request.File = parser.value(screenshot).toStdString();
+    if (request.File.empty()) error = QStringLiteral("--screenshot needs a file name.");
+  }
+  if (error.isEmpty() && parser.isSet(size)) {
+    // Whole pixels, at least 1 and at most what a render target may be on any device.
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+    const QRegularExpressionMatch match = form.match(parser.value(size));
+    request.Width = match.hasMatch() ? match.captured(1).toInt() : 0;
+    request.Height = match.hasMatch() ? match.captured(2).toInt() : 0;
+    if (request.Width < 1 || request.Height < 1 || request.Width > MaxScreenshotSide ||
+        request.Height > MaxScreenshotSide)
+      error = QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each 1 to %1, not '%2'.")
+                  .arg(MaxScreenshotSide)
+                  .arg(parser.value(size));
+  }
+  if (error.isEmpty() && parser.isSet(at)) {
+    bool number = false;
+    request.AtSeconds = parser.value(at).toDouble(&number);
+    if (!number || !std::isfinite(request.AtSeconds) || request.AtSeconds < 0 ||
+        request.AtSeconds > MaxScreenshotSeconds)
+      error = QStringLiteral("--at takes seconds from 0 to %1, not '%2'.")
+                  .arg(MaxScreenshotSeconds)
+                  .arg(parser.value(at));
+  }
   if (!error.isEmpty()) {
     line.ExitCode = 2;
     line.Err = (ProgramName + QStringLiteral(": ") + error + QStringLiteral("\n\n") + Usage(parser))
@@ -87,6 +133,7 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
     line.Out = VersionLine() + "\n";
   }
   line.Windowed = parser.isSet(windowed);
+  if (parser.isSet(screenshot)) line.Screenshot = request;
   return line;
 }
 

@@ -1,6 +1,7 @@
-// The program's command line: --help, --version and --windowed. Reading it prints nothing and
-// needs no display, so `orvane --version` answers on a terminal without one; the entry point
-// prints what it returns and ends with its exit code, or opens the windows.
+// The program's command line: --help, --version, --windowed, and --screenshot FILE with
+// --size WxH and --at SECONDS. Reading it prints nothing and needs no display, so
+// `orvane --version` answers on a terminal without one; the entry point prints what it returns
+// and ends with its exit code, makes the screenshot, or opens the windows.
 #pragma once
 
 #include <QStringList>
@@ -8,6 +9,18 @@
 #include <string>
 
 namespace app {
+
+// The largest side --size takes, and the latest moment --at takes (a day).
+constexpr int MaxScreenshotSide = 16384;
+constexpr double MaxScreenshotSeconds = 86400;
+
+// --screenshot: the view as the menu's "Screenshot" saves it, made without a window.
+struct TScreenshotRequest {
+  std::string File;                 // the picture's file; its extension chooses the format
+  int Width = 1920, Height = 1080;  // pixels
+  double AtSeconds = 3;             // since the window was made: by default where the glide ends
+  friend bool operator==(const TScreenshotRequest&, const TScreenshotRequest&) = default;
+};
 
 struct TCommandLine {
   // Set when the program ends at once: 0 after --help or --version, 2 for a command line it
@@ -17,6 +30,7 @@ struct TCommandLine {
   std::string Err;  // for the standard error: what was wrong, then the usage
   // --windowed: the main window opens framed at its normal size instead of full screen.
   bool Windowed = false;
+  std::optional<TScreenshotRequest> Screenshot;
 };
 
 // `arguments` as the process got them, the program's path first.

@@ -1,9 +1,10 @@
-// Moons of Orvane: the entry point. Reads the command line (--help and --version answer
-// without opening a window), registers the main window, then the About window, and runs the
+// Moons of Orvane: the entry point. Reads the command line (--help, --version and --screenshot
+// answer without opening a window), registers the main window, then the About window, and runs the
 // application until "Exit" or the main window is closed.
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/HeadlessScreenshot.h"
 #include "app/Program.h"
 #include "app/Unit2.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   std::fputs(line.Out.c_str(), stdout);
   std::fputs(line.Err.c_str(), stderr);
   if (line.ExitCode) return *line.ExitCode;
+  if (line.Screenshot) return app::SaveHeadlessScreenshot(argc, argv, *line.Screenshot);
   app::StartFullScreen = !line.Windowed;
   return app::RunOrvane(argc, argv);
 }

@@ -398,10 +398,14 @@ void TForm2::MenuItem5Click(scene::TSceneNode&) {
 void TForm2::MenuItem7Click(scene::TSceneNode&) {
   SaveDialog1->SetInitialDir(PictureFolder);
   if (!SaveDialog1->Execute()) return;
-  SaveParams.Quality = 100;
   // Rendered after the dialog has closed: the picture shows the scene at this moment.
+  SaveScreenshot(SaveDialog1->FileName());
+}
+
+void TForm2::SaveScreenshot(const std::string& fileName) {
+  SaveParams.Quality = 100;
   const std::unique_ptr<ui::TBitmap> picture = Viewport3D1->MakeScreenshot();
-  picture->SaveToFile(SaveDialog1->FileName(), &SaveParams);
+  picture->SaveToFile(fileName, &SaveParams);
 }
 
 void TForm2::MenuItem6Click(scene::TSceneNode&) {

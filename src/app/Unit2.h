@@ -105,6 +105,9 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   // view shows (the scene and the name, without the panel and the texts) in the format the
   // name's extension gives.
   void MenuItem7Click(scene::TSceneNode& sender);
+  // Renders the view now and saves it under `fileName` at the best quality, its extension
+  // choosing the format: what "Screenshot" saves once its dialog is answered.
+  void SaveScreenshot(const std::string& fileName);
   // "About": shows the About window beside this one.
   void MenuItem6Click(scene::TSceneNode& sender);
   // "Exit": ends the program.

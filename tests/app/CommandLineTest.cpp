@@ -72,6 +72,25 @@ TEST(CommandLine, HelpAndVersionAnswerOnTheStandardOutputAndEnd) {
   EXPECT_EQ(VersionLine() + "\n", Version);
 }
 
+TEST(CommandLine, ScreenshotTakesAFileWithASizeAndAMoment) {
+  const struct {
+    std::vector<const char*> options;
+    TScreenshotRequest request;
+  } rows[] = {
+      {{"--screenshot", "view.jpg"}, {"view.jpg", 1920, 1080, 3}},
+      {{"--screenshot=Éncelade.png", "--size", "640x400"}, {"Éncelade.png", 640, 400, 3}},
+      {{"--at", "0", "--screenshot", "/tmp/a b.bmp"}, {"/tmp/a b.bmp", 1920, 1080, 0}},
+      {{"--screenshot", "v.tif", "--size=1x16384", "--at=12.5"}, {"v.tif", 1, 16384, 12.5}},
+  };
+  for (const auto& row : rows) {
+    const TCommandLine line = ReadCommandLine(Arguments(row.options));
+    EXPECT_EQ(line.ExitCode, std::nullopt) << line.Err;
+    ASSERT_TRUE(line.Screenshot) << row.options[0];
+    EXPECT_EQ(*line.Screenshot, row.request) << line.Screenshot->File;
+  }
+  EXPECT_FALSE(ReadCommandLine(Arguments({"--windowed"})).Screenshot);
+}
+
 TEST(CommandLine, WhatItDoesNotUnderstandEndsWithStatusTwoAndTheUsage) {
   const struct {
     std::vector<const char*> options;
@@ -84,6 +103,26 @@ TEST(CommandLine, WhatItDoesNotUnderstandEndsWithStatusTwoAndTheUsage) {
       {{"picture.jpg"}, "orvane: Unexpected argument 'picture.jpg'."},
       // A mistake wins over a request for the help.
       {{"--help", "--bogus"}, "orvane: Unknown option 'bogus'."},
+      {{"--screenshot"}, "orvane: Missing value after '--screenshot'."},
+      {{"--screenshot", ""}, "orvane: --screenshot needs a file name."},
+      {{"--size", "640x480"}, "orvane: --size and --at go with --screenshot."},
+      {{"--windowed", "--at", "5"}, "orvane: --size and --at go with --screenshot."},
+      {{"--screenshot", "a.png", "--size", "0x480"},
+       "orvane: --size takes WIDTHxHEIGHT in pixels, each 1 to 16384, not '0x480'."},
+      {{"--screenshot", "a.png", "--size", "16385x10"},
+       "orvane: --size takes WIDTHxHEIGHT in pixels, each 1 to 16384, not '16385x10'."},
+      {{"--screenshot", "a.png", "--size", "640*480"},
+       "orvane: --size takes WIDTHxHEIGHT in pixels, each 1 to 16384, not '640*480'."},
+      {{"--screenshot", "a.png", "--size", "-640x480"},
+       "orvane: --size takes WIDTHxHEIGHT in pixels, each 1 to 16384, not '-640x480'."},
+      {{"--screenshot", "a.png", "--at", "-1"},
+       "orvane: --at takes seconds from 0 to 86400, not '-1'."},
+      {{"--screenshot", "a.png", "--at", "nan"},
+       "orvane: --at takes seconds from 0 to 86400, not 'nan'."},
+      {{"--screenshot", "a.png", "--at", "1e9"},
+       "orvane: --at takes seconds from 0 to 86400, not '1e9'."},
+      {{"--screenshot", "a.png", "--at", "soon"},
+       "orvane: --at takes seconds from 0 to 86400, not 'soon'."},
   };
   for (const auto& row : rows) {
     const TCommandLine line = ReadCommandLine(Arguments(row.options));

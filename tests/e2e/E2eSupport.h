@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <chrono>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,20 @@ class TProcess {
   int FPid = -1;
   std::optional<int> FExitCode;
   std::string FLogPath;
+};
+
+// Sets or removes an environment variable for as long as it lives, then puts it back.
+class TEnvironmentChange {
+ public:
+  TEnvironmentChange(const char* name, const char* value) : FName(name) {
+    if (const char* old = std::getenv(name)) FOld = old;
+    value ? setenv(name, value, 1) : unsetenv(name);
+  }
+  ~TEnvironmentChange() { FOld ? setenv(FName, FOld->c_str(), 1) : unsetenv(FName); }
+
+ private:
+  const char* FName;
+  std::optional<std::string> FOld;
 };
 
 struct TWindowGeometry {

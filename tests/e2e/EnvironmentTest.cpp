@@ -14,20 +14,6 @@
 namespace e2e {
 namespace {
 
-// Sets or removes an environment variable for as long as it lives, then puts it back.
-class TEnvironmentChange {
- public:
-  TEnvironmentChange(const char* name, const char* value) : FName(name) {
-    if (const char* old = std::getenv(name)) FOld = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~TEnvironmentChange() { FOld ? setenv(FName, FOld->c_str(), 1) : unsetenv(FName); }
-
- private:
-  const char* FName;
-  std::optional<std::string> FOld;
-};
-
 TEST(Environment, WithoutAHomeFolderTheViewerRunsAndEndsThroughExit) {
   std::optional<TProcess> program;
   {

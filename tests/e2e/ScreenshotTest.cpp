@@ -149,5 +149,69 @@ INSTANTIATE_TEST_SUITE_P(Scales, ScaledScreenshot, ::testing::Values("1.5", "2")
                            return std::string(info.param[0] == '2' ? "Two" : "OneAndAHalf");
                          });
 
+// Bright pixels across the picture's middle row: the planet's width there (with the rings
+// beside it) grows as the camera glides in.
+int BrightAcrossTheMiddle(const QImage& picture) {
+  int bright = 0;
+  for (int x = 0; x < picture.width(); ++x)
+    bright += Brightness(picture, x, picture.height() / 2) > 60;
+  return bright;
+}
+
+// `orvane --screenshot FILE` on a machine without a display: it prints nothing, ends with 0,
+// and the file holds what the menu's screenshot holds (the view with the body's name, no panel,
+// no information texts), replacing a file of that name whole; --size and --at choose the
+// picture's size and moment. A file it cannot write ends it with 1 and the reason.
+TEST(HeadlessScreenshot, SavesTheViewWithoutADisplayAsTheMenuDoes) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  TEnvironmentChange noDisplay("DISPLAY", nullptr), noWayland("WAYLAND_DISPLAY", nullptr);
+  const auto run = [&](const std::vector<std::string>& args) {
+    auto program = std::make_unique<TProcess>(ORVANE_BINARY, args);
+    program->Wait(60s);
+    return program;
+  };
+  const QString view = folder.filePath("view.jpg");
+  {
+    QFile old(view);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the picture saved last time");
+  }
+  auto program = run({"--screenshot", view.toStdString()});
+  EXPECT_EQ(program->Wait(0ms), 0) << program->Output();
+  EXPECT_EQ(program->Output(), "");
+  QFile jpeg(view);
+  ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(jpeg.read(3) == QByteArray("\xFF\xD8\xFF", 3)) << "a JPEG file";
+  const QImage picture(view);
+  SavePicture(picture, "headless-screenshot");
+  ASSERT_EQ(picture.size(), QSize(1920, 1080));
+  EXPECT_TRUE(ShowsTheGlidedInPlanet(picture));
+  EXPECT_GT(InkIn(picture, LabelArea, QColor(0xBA, 0xBA, 0xBA)), 50) << "the name is in it";
+  EXPECT_LT(InkIn(picture, InfoArea, Qt::white), 20) << "the information texts are not";
+  EXPECT_FALSE(ShowsThePanel(picture)) << "nor is the panel";
+
+  // At the glide's start the camera is further out than at its end: a smaller planet.
+  const QString start = folder.filePath("start.png"), small = folder.filePath("small.png");
+  program = run({"--screenshot", start.toStdString(), "--at", "0"});
+  EXPECT_EQ(program->Wait(0ms), 0) << program->Output();
+  EXPECT_LT(BrightAcrossTheMiddle(QImage(start)), BrightAcrossTheMiddle(picture) * 2 / 3);
+  program = run({"--screenshot", small.toStdString(), "--size", "640x400"});
+  EXPECT_EQ(program->Wait(0ms), 0) << program->Output();
+  const QImage smallPicture(small);
+  SavePicture(smallPicture, "headless-screenshot-640x400");
+  EXPECT_EQ(smallPicture.size(), QSize(640, 400));
+  EXPECT_GT(Brightness(smallPicture, 320, 200), 40) << "the planet in the middle";
+
+  const QString unwritable = folder.filePath("gone/view.png");
+  program = run({"--screenshot", unwritable.toStdString()});
+  EXPECT_EQ(program->Wait(0ms), 1);
+  EXPECT_NE(program->Output().find("Cannot create \"" + unwritable.toStdString()),
+            std::string::npos)
+      << program->Output();
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            QStringList({"small.png", "start.png", "view.jpg"}));
+}
+
 }  // namespace
 }  // namespace e2e

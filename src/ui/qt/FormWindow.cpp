@@ -461,16 +461,7 @@ void TFormWindow::WithDevice(const std::function<void()>& draw) {
 
 void TFormWindow::PaintOnto(scene::TTextureImage& picture, float scale, TPointF origin,
                             const std::function<void(IPainter&)>& paint) {
-  if (picture.IsEmpty()) return;
-  QImage image(picture.Pixels.data(), picture.Width, picture.Height, picture.Width * 4,
-               QImage::Format_RGBA8888_Premultiplied);
-  QPainter painter(&image);
-  painter.scale(scale, scale);
-  painter.translate(-origin.X, -origin.Y);
-  // A cache of its own: the window's keeps pictures for its GL paint engine.
-  TQtPaintCache cache;
-  TQtPainter qtPainter(painter, cache);
-  paint(qtPainter);
+  PaintOntoPicture(picture, scale, origin, paint);
 }
 
 void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {

@@ -493,4 +493,18 @@ void TQtPainter::DrawShadow(const TShadow& shadow, const std::function<void(IPai
   FPainter.setWorldTransform(world);
 }
 
+void PaintOntoPicture(scene::TTextureImage& picture, float scale, TPointF origin,
+                      const std::function<void(IPainter&)>& paint) {
+  if (picture.IsEmpty()) return;
+  QImage image(picture.Pixels.data(), picture.Width, picture.Height, picture.Width * 4,
+               QImage::Format_RGBA8888_Premultiplied);
+  QPainter painter(&image);
+  painter.scale(scale, scale);
+  painter.translate(-origin.X, -origin.Y);
+  // A cache of its own: a window's keeps pictures for its GL paint engine.
+  TQtPaintCache cache;
+  TQtPainter qtPainter(painter, cache);
+  paint(qtPainter);
+}
+
 }  // namespace ui::qt

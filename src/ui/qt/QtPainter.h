@@ -17,8 +17,11 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
+#include <functional>
 #include <memory>
 
+#include "scene/render/TextureImage.h"
+#include "ui/PointF.h"
 #include "ui/paint/Painter.h"
 
 class QPainter;
@@ -101,5 +104,11 @@ class TQtPainter : public IPainter {
   TQtPaintCache::TData& FCache;
   bool FRasterise;
 };
+
+// Paints onto `picture` (premultiplied RGBA, row 0 at the top) through a painter in window
+// units of `scale` pixels each, the window point `origin` at the picture's top-left corner:
+// the 2D layer of pictures made outside a paint. An empty picture is left as it is.
+void PaintOntoPicture(scene::TTextureImage& picture, float scale, TPointF origin,
+                      const std::function<void(IPainter&)>& paint);
 
 }  // namespace ui::qt
