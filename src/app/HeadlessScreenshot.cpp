@@ -73,6 +73,13 @@ int SaveHeadlessScreenshot(int argc, char** argv, const TScreenshotRequest& requ
     std::fprintf(stderr, "orvane: the screenshot cannot be made: %s.\n", error.c_str());
     return 1;
   }
+  if (const int most = device->MaxRenderTargetSide();
+      request.Width > most || request.Height > most) {
+    std::fprintf(stderr,
+                 "orvane: the screenshot cannot be made: %s draws at most %d x %d pixels.\n",
+                 device->Renderer().c_str(), most, most);
+    return 1;
+  }
   scene::TManualAnimationPlatform clock;
   scene::TAnimationPlatformInstallation clockInstallation(clock);
   PngDecoder = ui::DecodePng;

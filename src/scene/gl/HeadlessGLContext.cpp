@@ -3,7 +3,9 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
+#include <GL/glext.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace scene::gl {
@@ -88,6 +90,11 @@ std::unique_ptr<THeadlessGLContext> THeadlessGLContext::Create(std::string& erro
   }
   if (const auto* renderer = glGetString(GL_RENDERER))
     result->FRenderer = reinterpret_cast<const char*>(renderer);
+  GLint maxTexture = 0, maxRenderbuffer = 0, maxViewport[2] = {0, 0};
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
+  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxRenderbuffer);
+  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, maxViewport);
+  result->FMaxSide = std::min({maxTexture, maxRenderbuffer, maxViewport[0], maxViewport[1]});
   return result;
 }
 
