@@ -17,6 +17,8 @@ ORVANE_PACKAGES=(
   libpng-dev zlib1g-dev libgif-dev liblz4-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
   # a virtual display, driving it and capturing it; fonts (the program carries Open Sans)
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-open-sans
+  # Wayland: a headless compositor for the end-to-end test, and Qt's Wayland platform plugin
+  weston qt6-wayland
   # the Debian package (scripts/package-check): dpkg-shlibdeps finds its library dependencies,
   # and the desktop entry and the AppStream metainfo are validated
   dpkg-dev desktop-file-utils appstream
