@@ -19,6 +19,8 @@ ORVANE_PACKAGES=(
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-open-sans
   # Wayland: a headless compositor for the end-to-end test, and Qt's Wayland platform plugin
   weston qt6-wayland
+  # a screen reader's view: the accessibility bus and Python's client of it
+  dbus at-spi2-core python3-pyatspi
   # the Debian package (scripts/package-check): dpkg-shlibdeps finds its library dependencies,
   # and the desktop entry and the AppStream metainfo are validated
   dpkg-dev desktop-file-utils appstream

@@ -66,7 +66,8 @@ class TControlAccessible : public QAccessibleInterface, public QAccessibleAction
     }
     s.focusable = info->Focusable;
     s.focused = info->Focused;
-    s.invisible = !info->Shown;
+    // Nothing of a hidden window shows (the About window before it is opened).
+    s.invisible = !info->Shown || !FWindow->isVisible();
     s.disabled = !info->Enabled;
     return s;
   }

@@ -1,5 +1,6 @@
 #include "ui/qt/FormWindow.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -473,6 +474,10 @@ void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {
   }
   // The same defaults for the next frame's clear and passes, whatever the engine left.
   ResetGLState(pixelWidth, pixelHeight);
+}
+
+QAccessibleInterface* TFormWindow::accessibleRoot() const {
+  return QAccessible::queryAccessibleInterface(const_cast<TFormWindow*>(this));
 }
 
 void TFormWindow::closeEvent(QCloseEvent* event) {

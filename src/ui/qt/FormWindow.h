@@ -102,6 +102,9 @@ class TFormWindow : public QOpenGLWindow,
   void resizeGL(int width, int height) override;
   void paintGL() override;
   void closeEvent(QCloseEvent* event) override;
+  // The window's accessible object: the application's accessible object lists top-level
+  // windows by it, so without it a screen reader would find the program empty.
+  QAccessibleInterface* accessibleRoot() const override;
 
  private:
   TFormBase* FForm;

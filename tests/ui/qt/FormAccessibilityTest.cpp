@@ -63,6 +63,7 @@ struct Accessibility : ::testing::Test {
     values->SetText("1 km");
     values->SetVisible(false);
     window = std::make_unique<TFormWindow>(*form);
+    window->show();
   }
   ~Accessibility() override {
     if (form) window->FreeForm(std::move(form));
@@ -131,6 +132,22 @@ TEST_F(Accessibility, PressClicksTheButtonAndFocusMovesTheKeyboardFocus) {
   EXPECT_TRUE(Child(1)->state().invisible);
   Child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(label->Text(), "Mimas");
+}
+
+// A screen reader starts from the application: the window is among its children, and while
+// the window is hidden nothing of it shows.
+TEST_F(Accessibility, TheApplicationListsTheWindowAndAHiddenWindowShowsNothing) {
+  QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+  ASSERT_TRUE(application);
+  bool listed = false;
+  for (int i = 0; i < application->childCount(); ++i)
+    listed = listed || application->child(i) == Window();
+  EXPECT_TRUE(listed) << "the window is not among the application's children";
+  EXPECT_FALSE(Child(1)->state().invisible);
+  window->hide();
+  for (int i = 0; i < Window()->childCount(); ++i)
+    EXPECT_TRUE(Child(i)->state().invisible) << i;
+  EXPECT_TRUE(Window()->state().invisible);
 }
 
 // What a screen reader that has read the window hears: the focus moving, a label's new name,
