@@ -15,8 +15,10 @@ ORVANE_PACKAGES=(
   # images (GIF files are written with giflib; the scene textures are packed with LZ4), OpenGL
   # and Mesa's software rasterizer
   libpng-dev zlib1g-dev libgif-dev liblz4-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
-  # a virtual display, driving it and capturing it; fonts (the program carries Open Sans)
-  xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-open-sans
+  # a virtual display, driving it, its monitors (xrandr) and capturing it; fonts (the program
+  # carries Open Sans)
+  xvfb xauth xdotool x11-utils x11-xserver-utils libx11-dev imagemagick fonts-dejavu-core
+  fonts-open-sans
   # the Debian package (scripts/package-check): dpkg-shlibdeps finds its library dependencies,
   # and the desktop entry and the AppStream metainfo are validated
   dpkg-dev desktop-file-utils appstream
