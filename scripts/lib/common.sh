@@ -15,8 +15,10 @@ ORVANE_PACKAGES=(
   # images (GIF files are written with giflib; the scene textures are packed with LZ4), OpenGL
   # and Mesa's software rasterizer
   libpng-dev zlib1g-dev libgif-dev liblz4-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
-  # a virtual display, driving it and capturing it; fonts (the program carries Open Sans)
-  xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-open-sans
+  # a virtual display, driving it, its monitors (xrandr) and capturing it; fonts (the program
+  # carries Open Sans)
+  xvfb xauth xdotool x11-utils x11-xserver-utils libx11-dev imagemagick fonts-dejavu-core
+  fonts-open-sans
   # Wayland: a headless compositor for the end-to-end test, and Qt's Wayland platform plugin
   weston qt6-wayland
   # a screen reader's view: the accessibility bus and Python's client of it

@@ -1,6 +1,7 @@
 #include "E2eSupport.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -8,14 +9,20 @@
 
 #include <QColor>
 #include <QDir>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
 // Xlib last: its macros (Bool, Status) clash with Qt's headers.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 extern char** environ;
 
@@ -43,17 +50,66 @@ std::string TempPath(const std::string& stem) {
 // while it resets fails to start. The test holds a connection of its own from the first program
 // it starts until it ends, so the display resets only between tests; the first connection is
 // retried for a while in case the display is still resetting after the previous test.
+// One connection for each display the test starts programs on (a test may start an X server
+// of its own).
 void HoldDisplay() {
-  static Display* held = [] {
-    Display* display = nullptr;
-    for (int i = 0; i < 100 && !(display = XOpenDisplay(nullptr)); ++i)
-      std::this_thread::sleep_for(100ms);
-    return display;
-  }();
-  (void)held;
+  static std::map<std::string, Display*> held;
+  const char* name = std::getenv("DISPLAY");
+  Display*& display = held[name ? name : ""];
+  for (int i = 0; i < 100 && !display && !(display = XOpenDisplay(nullptr)); ++i)
+    std::this_thread::sleep_for(100ms);
 }
 
 }  // namespace
+
+TVirtualScreen::TVirtualScreen(int width, int height) {
+  int fds[2];
+  if (pipe(fds) != 0) return;
+  // The server writes its display number to descriptor 3 once it accepts connections.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, 1, 2);
+  const std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
+  std::vector<std::string> args{"Xvfb", "-displayfd", "3",   "-screen", "0",
+                                size,   "-nolisten",  "tcp", "-noreset"};
+  std::vector<char*> argv;
+  for (std::string& a : args)
+    argv.push_back(a.data());
+  argv.push_back(nullptr);
+  const bool started = posix_spawnp(&FPid, "Xvfb", &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  std::string number;
+  pollfd in{fds[0], POLLIN, 0};
+  const auto deadline = std::chrono::steady_clock::now() + 30s;
+  while (started && std::chrono::steady_clock::now() < deadline && poll(&in, 1, 100) >= 0) {
+    char c = 0;
+    if (!(in.revents & (POLLIN | POLLHUP))) continue;
+    if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+    number += c;
+  }
+  close(fds[0]);
+  if (!started) FPid = -1;
+  if (number.empty()) return;
+  FName = ":" + number;
+  if (const char* old = std::getenv("DISPLAY")) FOldDisplay = old;
+  setenv("DISPLAY", FName.c_str(), 1);
+}
+
+TVirtualScreen::~TVirtualScreen() {
+  if (!FName.empty())
+    FOldDisplay ? setenv("DISPLAY", FOldDisplay->c_str(), 1) : unsetenv("DISPLAY");
+  if (FPid <= 0) return;
+  kill(FPid, SIGTERM);
+  for (int i = 0; i < 250; ++i) {
+    if (waitpid(FPid, nullptr, WNOHANG) == FPid) return;
+    std::this_thread::sleep_for(20ms);
+  }
+  kill(FPid, SIGKILL);
+  waitpid(FPid, nullptr, 0);
+}
 
 TProcess::TProcess(const std::string& path, const std::vector<std::string>& args) {
   HoldDisplay();
@@ -179,6 +235,10 @@ void PressKey(unsigned long window, const std::string& key) {
   RunCommand("xdotool key --window " + std::to_string(window) + " " + key);
 }
 
+void Xrandr(const std::string& arguments) {
+  RunCommand("xrandr " + arguments + " 2>&1");
+}
+
 void Xdotool(const std::string& arguments) {
   RunCommand("xdotool " + arguments + " 2>/dev/null");
 }
@@ -216,6 +276,21 @@ bool ShowsTheGlidedInPlanet(const QImage& screen) {
   return true;
 }
 
+bool ShowsTheGlidedInPlanetIn(const QImage& screen, QRect view) {
+  if (!screen.rect().contains(view)) return false;
+  const QPoint centre = view.center() + QPoint(1, 1);  // (left + width / 2, top + height / 2)
+  const double radius = 255.5 / 1080 * view.height();
+  const auto at = [&](double d) {
+    return Brightness(screen, centre.x(), centre.y() + static_cast<int>(std::lround(d)));
+  };
+  // Bright inside the rim above and below the centre, dark just beyond it.
+  for (double d : {0.0, -0.9 * radius, 0.9 * radius})
+    if (at(d) <= 40) return false;
+  for (double d : {-1.1 * radius, 1.1 * radius})
+    if (at(d) >= 40) return false;
+  return true;
+}
+
 bool ShowsThePlanetInTheNormalWindow(const QImage& screen) {
   if (screen.width() != 1920 || screen.height() != 1080) return false;
   const int cx = 960, cy = 540;
@@ -243,12 +318,70 @@ QImage CaptureAfterTheGlide() {
   return screen;
 }
 
+QSize ScreenSize() {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return {};
+  const QSize size(DisplayWidth(display, DefaultScreen(display)),
+                   DisplayHeight(display, DefaultScreen(display)));
+  XCloseDisplay(display);
+  return size;
+}
+
 QImage CaptureScreen() {
-  const std::string path = TempPath("orvane-e2e-screen") + ".png";
-  RunCommand("import -window root " + path);
-  QImage image(QString::fromStdString(path));
-  std::remove(path.c_str());
-  return image.convertToFormat(QImage::Format_RGB32);
+  return CaptureArea(QRect(QPoint(0, 0), ScreenSize()));
+}
+
+// Read straight from the X server: an image tool would take half a minute over a screen of
+// 8K and refuses one wider than 16K.
+QImage CaptureArea(QRect area) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return {};
+  const int screen = DefaultScreen(display);
+  QImage image;
+  if (!QRect(0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)).contains(area))
+    area = QRect();
+  XImage* x = area.isEmpty() ? nullptr
+                             : XGetImage(display, RootWindow(display, screen), area.x(), area.y(),
+                                         static_cast<unsigned>(area.width()),
+                                         static_cast<unsigned>(area.height()), AllPlanes, ZPixmap);
+  if (x) {
+    image = QImage(area.size(), QImage::Format_RGB32);
+    // A channel from its mask: its lowest bit and its largest value, scaled to 8 bits.
+    struct TChannel {
+      int Shift = 0;
+      unsigned long Mask = 0, Top = 1;
+      int Of(unsigned long pixel) const {
+        return static_cast<int>(((pixel & Mask) >> Shift) * 255 / Top);
+      }
+    };
+    const auto channel = [](unsigned long mask) {
+      TChannel c;
+      c.Mask = mask;
+      while (mask && !((mask >> c.Shift) & 1))
+        ++c.Shift;
+      c.Top = std::max(1ul, mask >> c.Shift);
+      return c;
+    };
+    const TChannel r = channel(x->red_mask), g = channel(x->green_mask), b = channel(x->blue_mask);
+    // The usual layout (32 bits, 8 to a channel, as QRgb has them) is taken as it is.
+    const bool asQRgb = x->bits_per_pixel == 32 && x->byte_order == LSBFirst &&
+                        x->red_mask == 0xff0000 && x->green_mask == 0xff00 && x->blue_mask == 0xff;
+    for (int y = 0; y < area.height(); ++y) {
+      QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+      const auto* data = reinterpret_cast<const std::uint32_t*>(x->data + y * x->bytes_per_line);
+      for (int i = 0; i < area.width(); ++i) {
+        if (asQRgb) {
+          row[i] = data[i] | 0xff000000u;
+          continue;
+        }
+        const unsigned long p = XGetPixel(x, i, y);
+        row[i] = qRgb(r.Of(p), g.Of(p), b.Of(p));
+      }
+    }
+    XDestroyImage(x);
+  }
+  XCloseDisplay(display);
+  return image;
 }
 
 std::string SavePicture(const QImage& image, const std::string& name) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
+#include <QSize>
 #include <chrono>
 #include <cstdlib>
 #include <optional>
@@ -49,6 +50,25 @@ class TEnvironmentChange {
   std::optional<std::string> FOld;
 };
 
+// An X server of the test's own: a virtual screen of width x height pixels (24-bit colour)
+// on a free display number, which the programs the test starts, its captures and its xdotool
+// and xrandr commands use (DISPLAY) while it lives. It never resets, so no connection needs
+// to be held open for it.
+class TVirtualScreen {
+ public:
+  TVirtualScreen(int width, int height);
+  ~TVirtualScreen();  // ends the server and puts DISPLAY back
+  TVirtualScreen(const TVirtualScreen&) = delete;
+  TVirtualScreen& operator=(const TVirtualScreen&) = delete;
+  // ":N" once the server answers, else empty (it could not be started).
+  const std::string& Name() const { return FName; }
+
+ private:
+  int FPid = -1;
+  std::string FName;
+  std::optional<std::string> FOldDisplay;
+};
+
 struct TWindowGeometry {
   int X = 0, Y = 0, Width = 0, Height = 0;
 };
@@ -71,8 +91,14 @@ TWindowGeometry WaitForGeometry(unsigned long window, const TWindowGeometry& exp
 // Sends the window manager's close request (WM_DELETE_WINDOW), as the close button would.
 void RequestClose(unsigned long window);
 void PressKey(unsigned long window, const std::string& key);
-// The whole screen of the test's display.
+// The size of the test's display.
+QSize ScreenSize();
+// The whole screen of the test's display, or a rectangle of it (none when the rectangle
+// does not lie on the screen).
 QImage CaptureScreen();
+QImage CaptureArea(QRect area);
+// Runs xrandr with the given arguments (monitors set and deleted) and waits for it.
+void Xrandr(const std::string& arguments);
 // Runs xdotool with the given arguments (pointer moves, presses, window commands) and waits
 // for it to finish.
 void Xdotool(const std::string& arguments);
@@ -84,6 +110,9 @@ int CountColour(const QImage& image, QRect r, QColor colour, int tolerance);
 // True when a 1920 x 1080 screen shows the planet as the start-up glide leaves it: bright
 // inside its rim above and below the centre, dark just beyond.
 bool ShowsTheGlidedInPlanet(const QImage& screen);
+// The same in a full-screen view of any size whose rectangle on the screen is `view`: the
+// planet's radius is 255.5 / 1080 of the view's height about its centre.
+bool ShowsTheGlidedInPlanetIn(const QImage& screen, QRect view);
 // The planet where the glide leaves it, centred in the normal window: the window's 829 rows
 // make its radius 829 / 1080 * 255.5 = 196 pixels about the window's centre (960, 540).
 bool ShowsThePlanetInTheNormalWindow(const QImage& screen);

@@ -41,6 +41,15 @@ QRect MenuBoxAt(const QImage& screen, QPoint corner) {
   return QRect(corner, QPoint(right, bottom));
 }
 
+QRect FindMenuBox(const QImage& screen) {
+  for (int y = 0; y < screen.height(); ++y)
+    for (int x = 0; x < screen.width(); ++x)
+      if (IsFrameGrey(screen, x, y) && IsFrameGrey(screen, x + 1, y) &&
+          IsFrameGrey(screen, x, y + 1))
+        if (const QRect box = MenuBoxAt(screen, {x, y}); !box.isEmpty()) return box;
+  return {};
+}
+
 QImage CaptureWhen(const std::function<bool(const QImage&)>& shows,
                    std::chrono::milliseconds limit) {
   const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -58,6 +67,21 @@ QRect OpenMenuAt(QPoint p, QImage* shown) {
   const QImage screen = CaptureWhen([p](const QImage& s) { return !MenuBoxAt(s, p).isEmpty(); });
   if (shown) *shown = screen;
   return MenuBoxAt(screen, p);
+}
+
+QRect OpenMenuNear(QPoint p) {
+  MovePointer(p);
+  Xdotool("click 3");
+  // A menu moved to fit the screen still lies near the pointer: only that part is looked at
+  // (a scan of a whole 8K screen is slow).
+  const QRect around = QRect(p - QPoint(600, 600), QSize(1200, 1200)) & QRect({0, 0}, ScreenSize());
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  QRect box = FindMenuBox(CaptureArea(around));
+  while (box.isEmpty() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(200ms);
+    box = FindMenuBox(CaptureArea(around));
+  }
+  return box.translated(around.topLeft());
 }
 
 void ClickMenuRow(const QRect& box, TMenuRow row) {

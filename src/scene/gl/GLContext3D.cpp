@@ -1,5 +1,7 @@
 #include "scene/gl/GLContext3D.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -56,6 +58,10 @@ class TGLContext3D : public TContext3D {
 
   std::shared_ptr<TGLDevice> FDevice;
   int FSamples = 1;
+  // The render target's size: the context's, or less where the device cannot make one that
+  // large (see FitRenderTarget); the picture is enlarged to the context's size when presented
+  // and copied.
+  TPixelSize FBuffer;
   GLuint FFramebuffer = 0;
   GLuint FColor = 0;  // a multisampled texture, or a plain one with one sample
   GLuint FDepth = 0;  // renderbuffer
@@ -64,7 +70,13 @@ class TGLContext3D : public TContext3D {
 
 void TGLContext3D::CreateBuffers() {
   FSamples = FDevice->SupportedSamples(SampleCount(Multisample()));
-  const int w = Width(), h = Height();
+  FBuffer = FitRenderTarget(Width(), Height(), FDevice->MaxRenderTargetSize());
+  const int w = FBuffer.Width, h = FBuffer.Height;
+  if (w != Width() || h != Height())
+    std::fprintf(stderr,
+                 "The 3D view of %d x %d pixels is larger than the graphics device can draw "
+                 "(%d pixels a side): it is drawn at %d x %d and enlarged.\n",
+                 Width(), Height(), FDevice->MaxRenderTargetSize(), w, h);
   glGenFramebuffers(1, &FFramebuffer);
   glBindFramebuffer(GL_FRAMEBUFFER, FFramebuffer);
   glGenTextures(1, &FColor);
@@ -110,7 +122,7 @@ bool TGLContext3D::DeviceBeginScene() {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     return false;
   }
-  glViewport(0, 0, Width(), Height());
+  glViewport(0, 0, FBuffer.Width, FBuffer.Height);
   // The fixed state of every frame (the window's own painting may have changed any of it).
   SetClipRange(true);
   glDepthRange(0.0, 1.0);
@@ -216,7 +228,7 @@ void TGLContext3D::DeviceSetContextState(TContextState state) {
       glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
       break;
     case TContextState::csScissorOn:
-      glScissor(0, 0, Width(), Height());
+      glScissor(0, 0, FBuffer.Width, FBuffer.Height);
       glEnable(GL_SCISSOR_TEST);
       break;
     case TContextState::csScissorOff:
@@ -262,7 +274,8 @@ void TGLContext3D::Present(const TPresentTarget& target) {
   // An opaque image at the framebuffer's corner is resolved straight into it: a multisample
   // resolve must keep its rectangle, and a framebuffer whose format differs refuses it (the
   // shader pass then does the work).
-  if (target.Replace && x == 0 && y == 0) {
+  const bool fullSize = FBuffer.Width == w && FBuffer.Height == h;
+  if (target.Replace && x == 0 && y == 0 && fullSize) {
     while (glGetError() != GL_NO_ERROR) {
     }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, FFramebuffer);
@@ -275,7 +288,6 @@ void TGLContext3D::Present(const TPresentTarget& target) {
     if (copied) return;
   }
   glBindFramebuffer(GL_FRAMEBUFFER, target.Framebuffer);
-  glViewport(x, y, w, h);
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_CULL_FACE);
   glDisable(GL_SCISSOR_TEST);
@@ -286,6 +298,8 @@ void TGLContext3D::Present(const TPresentTarget& target) {
   glBlendFuncSeparate(GL_ONE, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
   glUseProgram(program->Name());
   glUniform2i(program->Location("Origin"), x, y);
+  glUniform2f(program->Location("Scale"), static_cast<float>(FBuffer.Width) / static_cast<float>(w),
+              static_cast<float>(FBuffer.Height) / static_cast<float>(h));
   glUniform1f(program->Location("Opacity"), target.Opacity);
   glUniform1i(program->Location("Image"), 0);
   glActiveTexture(GL_TEXTURE0);
@@ -293,7 +307,15 @@ void TGLContext3D::Present(const TPresentTarget& target) {
   const GLenum kind = FSamples > 1 ? GL_TEXTURE_2D_MULTISAMPLE : GL_TEXTURE_2D;
   glBindTexture(kind, FColor);
   glBindVertexArray(FDevice->EmptyVao());
-  glDrawArrays(GL_TRIANGLES, 0, 3);
+  // The pixels are found from their window position, so the rectangle may be covered in
+  // pieces: a viewport larger than the device's is cut down to it, leaving the rest undrawn.
+  const int tile =
+      FDevice->MaxRenderTargetSize() > 0 ? FDevice->MaxRenderTargetSize() : std::max(w, h);
+  for (int ty = 0; ty < h; ty += tile)
+    for (int tx = 0; tx < w; tx += tile) {
+      glViewport(x + tx, y + ty, std::min(tile, w - tx), std::min(tile, h - ty));
+      glDrawArrays(GL_TRIANGLES, 0, 3);
+    }
   // Leave the state as the window's painter expects it.
   glBindVertexArray(0);
   glBindTexture(kind, 0);
@@ -304,7 +326,7 @@ void TGLContext3D::Present(const TPresentTarget& target) {
 void TGLContext3D::DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) {
   bitmap = TTextureImage(rect.Width, rect.Height);
   if (bitmap.IsEmpty()) return;
-  const int w = Width(), h = Height();
+  const int w = FBuffer.Width, h = FBuffer.Height;
   // Resolve into a single-sample target, then read it back.
   GLuint resolved = 0, texture = 0;
   glGenFramebuffers(1, &resolved);
@@ -321,14 +343,31 @@ void TGLContext3D::DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& r
   glBindFramebuffer(GL_READ_FRAMEBUFFER, resolved);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-  std::vector<std::uint8_t> rows(bitmap.Pixels.size());
-  glReadPixels(rect.Left, h - rect.Top - rect.Height, rect.Width, rect.Height, GL_RGBA,
-               GL_UNSIGNED_BYTE, rows.data());
-  // GL's first row is the bottom one.
-  const size_t stride = static_cast<size_t>(rect.Width) * 4;
-  for (int y = 0; y < rect.Height; ++y)
-    std::memcpy(bitmap.Pixel(0, y), &rows[static_cast<size_t>(rect.Height - 1 - y) * stride],
-                stride);
+  if (w == Width() && h == Height()) {
+    std::vector<std::uint8_t> rows(bitmap.Pixels.size());
+    glReadPixels(rect.Left, h - rect.Top - rect.Height, rect.Width, rect.Height, GL_RGBA,
+                 GL_UNSIGNED_BYTE, rows.data());
+    // GL's first row is the bottom one.
+    const size_t stride = static_cast<size_t>(rect.Width) * 4;
+    for (int y = 0; y < rect.Height; ++y)
+      std::memcpy(bitmap.Pixel(0, y), &rows[static_cast<size_t>(rect.Height - 1 - y) * stride],
+                  stride);
+  } else {
+    // A smaller render target: each pixel of the rectangle takes the target's pixel it falls
+    // in, as presenting enlarges it.
+    std::vector<std::uint8_t> rows(static_cast<size_t>(w) * h * 4);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+    const auto source = [](int i, int target, int size) {
+      return std::min(size - 1, static_cast<int>((i + 0.5) * size / target));
+    };
+    for (int y = 0; y < rect.Height; ++y) {
+      const int row = h - 1 - source(rect.Top + y, Height(), h);
+      for (int x = 0; x < rect.Width; ++x)
+        std::memcpy(bitmap.Pixel(x, y),
+                    &rows[(static_cast<size_t>(row) * w + source(rect.Left + x, Width(), w)) * 4],
+                    4);
+    }
+  }
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
   glDeleteFramebuffers(1, &resolved);
   glDeleteTextures(1, &texture);

@@ -83,6 +83,12 @@ TGLDevice::TGLDevice() {
   const int version = major * 10 + minor;
   FClipControl = version >= 45 || HasExtension("GL_ARB_clip_control");
 
+  GLint maxTexture = 0, maxRenderbuffer = 0, maxViewport[2] = {0, 0};
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
+  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxRenderbuffer);
+  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, maxViewport);
+  FMaxRenderTargetSize = std::min({maxTexture, maxRenderbuffer, maxViewport[0], maxViewport[1]});
+
   GLint maxSamples = 1, maxColor = 1, maxDepth = 1;
   glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
   glGetIntegerv(GL_MAX_COLOR_TEXTURE_SAMPLES, &maxColor);

@@ -84,6 +84,9 @@ class TGLDevice : public std::enable_shared_from_this<TGLDevice> {
 
   // Clip space depth 0..1 through glClipControl; false means the vertex programs remap it.
   bool HasClipControl() const { return FClipControl; }
+  // The most pixels a side of a render target: the least of the largest texture, renderbuffer
+  // and viewport the device takes (a target beyond it is never complete).
+  int MaxRenderTargetSize() const { return FMaxRenderTargetSize; }
   // The sample count to use for `asked`: it, or the next lower supported one down to 2, else 1.
   int SupportedSamples(int asked) const;
 
@@ -116,6 +119,7 @@ class TGLDevice : public std::enable_shared_from_this<TGLDevice> {
   bool FClipControl = false;
   std::vector<int> FSampleCounts;  // supported counts above 1, when the device can tell
   int FMaxSamples = 1;
+  int FMaxRenderTargetSize = 0;
   struct TLinked {
     std::string Vertex, Pixel;
     std::unique_ptr<TGLProgram> Program;

@@ -138,10 +138,11 @@ uniform sampler2DMS Image;
 uniform sampler2D Image;
 #endif
 uniform ivec2 Origin;
+uniform vec2 Scale;  // the image's size over the rectangle's: 1 unless it is enlarged
 uniform float Opacity;
 out vec4 FragColor;
 void main() {
-  ivec2 p = ivec2(gl_FragCoord.xy) - Origin;
+  ivec2 p = ivec2((gl_FragCoord.xy - vec2(Origin)) * Scale);
 #if SAMPLES > 1
   vec4 sum = vec4(0.0);
   for (int i = 0; i < SAMPLES; ++i) sum += texelFetch(Image, p, i);

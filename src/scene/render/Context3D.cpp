@@ -23,6 +23,15 @@ int SampleCount(TMultisample m) {
   return 1;
 }
 
+TPixelSize FitRenderTarget(int width, int height, int limit) {
+  if (limit <= 0 || (width <= limit && height <= limit)) return {width, height};
+  const double scale = static_cast<double>(limit) / std::max(width, height);
+  const auto fit = [&](int n) {
+    return std::clamp(static_cast<int>(std::lround(n * scale)), 1, limit);
+  };
+  return {fit(width), fit(height)};
+}
+
 TMatrix3D PerspectiveProjection(float angleOfViewDegrees, int width, int height) {
   const float aspect = height == 0 ? 1.0f : static_cast<float>(width) / static_cast<float>(height);
   const float f = angleOfViewDegrees * (std::numbers::pi_v<float> / 180.0f);

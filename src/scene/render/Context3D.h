@@ -64,6 +64,17 @@ struct TPixelRect {
   friend bool operator==(const TPixelRect&, const TPixelRect&) = default;
 };
 
+struct TPixelSize {
+  int Width = 0, Height = 0;
+  friend bool operator==(const TPixelSize&, const TPixelSize&) = default;
+};
+
+// The size a device draws a target of width x height pixels at when its render targets may be
+// at most `limit` pixels a side (no limit when it is 0 or less): the same size when it fits,
+// else scaled down evenly to fit, keeping its shape, at least one pixel a side. The picture is
+// then enlarged to the full size where it is laid into the window.
+TPixelSize FitRenderTarget(int width, int height, int limit);
+
 // Where Present puts the image: a framebuffer of the device (0 is the window's default one)
 // of the given pixel size, at Left/Top (pixels from the framebuffer's top-left corner), faded
 // by Opacity and laid premultiplied over what the framebuffer holds.

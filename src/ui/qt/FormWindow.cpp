@@ -7,12 +7,14 @@
 #include <QNativeGestureEvent>
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>
+#include <QOpenGLPaintDevice>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTouchEvent>
 #include <QWheelEvent>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -465,10 +467,31 @@ void TFormWindow::PaintOnto(scene::TTextureImage& picture, float scale, TPointF 
   PaintOntoPicture(picture, scale, origin, paint);
 }
 
+QSize TFormWindow::MaxViewport() {
+  if (FMaxViewport.isEmpty()) {
+    GLint dims[2] = {0, 0};
+    context()->functions()->glGetIntegerv(GL_MAX_VIEWPORT_DIMS, dims);
+    FMaxViewport = QSize(dims[0] > 0 ? dims[0] : NoSizeLimit, dims[1] > 0 ? dims[1] : NoSizeLimit);
+  }
+  return FMaxViewport;
+}
+
 void TFormWindow::Paint2D(int pixelWidth, int pixelHeight) {
   ResetGLState(pixelWidth, pixelHeight);
   {
-    QPainter painter(this);
+    // Qt's engine sets a viewport of the window's size. A device whose viewports are smaller
+    // cuts it down, which would squeeze the whole layer towards the top left, away from the 3D
+    // views below it. A window that large is painted on a device of the largest viewport: what
+    // lies within it is in place, what lies beyond is left out (such a device draws nothing
+    // there anyway).
+    const QSize limit = MaxViewport();
+    std::optional<QOpenGLPaintDevice> limited;
+    if (pixelWidth > limit.width() || pixelHeight > limit.height()) {
+      limited.emplace(
+          QSize(std::min(pixelWidth, limit.width()), std::min(pixelHeight, limit.height())));
+      limited->setDevicePixelRatio(devicePixelRatio());
+    }
+    QPainter painter(limited ? static_cast<QPaintDevice*>(&*limited) : this);
     TQtPainter qtPainter(painter, FPaintCache);
     FForm->Paint2D(qtPainter);
   }

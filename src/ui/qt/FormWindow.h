@@ -118,6 +118,9 @@ class TFormWindow : public QOpenGLWindow,
 
   // Paints the 2D layer over the 3D views with Qt's paint engine on the window.
   void Paint2D(int pixelWidth, int pixelHeight);
+  // The largest viewport the window's device takes, asked once.
+  QSize MaxViewport();
+  QSize FMaxViewport;
   // The GL state Qt's paint engine and the 3D device start from.
   void ResetGLState(int pixelWidth, int pixelHeight);
   TMultiTouchManager& Touches();

@@ -232,6 +232,73 @@ TEST_F(GLTest, StartSceneWithTheStoredPictures) {
 
 // Tethys (drawn before the planet) and Mimas (drawn after it) each placed behind the clear
 // gap between the planet and the inner ring, on either side of the planet.
+// A view wider than the device's render targets can be is drawn at the largest size they may
+// have and enlarged, instead of not at all: the copy has the view's size with the planet in its
+// middle and the sky (opaque) out to its far end, and presenting fills every column of the
+// view, those beyond the device's largest viewport included.
+TEST_F(GLTest, AViewWiderThanTheDeviceAllowsIsDrawnSmallerAndEnlarged) {
+  GLint texture = 0, renderbuffer = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &texture);
+  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &renderbuffer);
+  const int limit = std::min(texture, renderbuffer);
+  // High enough for the sky to reach the ends (a view far wider than high sees beyond it).
+  const int width = limit + limit / 32, height = 400;
+  TStartScene s(width, height);
+  TTextureImage bitmap;
+  ASSERT_TRUE(s.Viewport->RenderToBitmap(bitmap));
+  ASSERT_EQ(bitmap.Width, width);
+  ASSERT_EQ(bitmap.Height, height);
+  int left = -1, right = -1;
+  for (int x = 0; x < width; ++x)
+    if (IsPlanet(bitmap.Pixel(x, height / 2))) {
+      if (left < 0) left = x;
+      right = x;
+    }
+  ASSERT_GE(left, 0);
+  EXPECT_NEAR((left + right + 1) / 2.0, width / 2.0, 2.0);
+  // Opaque pixels among those of a column.
+  const auto opaque = [](const TTextureImage& image, int x) {
+    int n = 0;
+    for (int y = 0; y < image.Height; ++y)
+      n += image.Pixel(x, y)[3] == 255;
+    return n;
+  };
+  EXPECT_EQ(opaque(bitmap, width - 1), height);
+
+  // A window of 1000 columns showing a part of the view: its middle, then its far end (the
+  // device's largest viewport ends 512 columns before it).
+  TTargetFramebuffer window(1000, height);
+  for (const int viewLeft : {500 - width / 2, 1000 - width}) {
+    SCOPED_TRACE(viewLeft);
+    window.Clear(0, 0, 0, 0);
+    TPresentTarget target;
+    target.Framebuffer = window.Name();
+    target.FramebufferWidth = window.Width();
+    target.FramebufferHeight = window.Height();
+    target.Left = viewLeft;
+    s.Viewport->Context()->Present(target);
+    const TTextureImage shown = window.Read();
+    // Each pixel is the copy's at the same place in the view, or (where the enlargement's
+    // rounding takes the next source pixel) at a neighbour of it.
+    const auto near = [&](int x, int y) {
+      const std::uint8_t* p = shown.Pixel(x, y);
+      for (int v = std::max(0, y - 1); v <= std::min(height - 1, y + 1); ++v)
+        for (int u = std::max(0, x - viewLeft - 1); u <= std::min(width - 1, x - viewLeft + 1);
+             ++u) {
+          const std::uint8_t* q = bitmap.Pixel(u, v);
+          if (std::equal(p, p + 4, q, [](int a, int b) { return std::abs(a - b) <= 1; }))
+            return true;
+        }
+      return false;
+    };
+    int differing = 0;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < window.Width(); ++x)
+        differing += !near(x, y);
+    EXPECT_EQ(differing, 0);
+  }
+}
+
 TEST_F(GLTest, MoonDrawnBeforeThePlanetShowsThroughTheDiscAndMimasDoesNot) {
   TStartScene s(Width, Height, /*rotationCentres=*/false);
   TTargetFramebuffer window(Width, Height);

@@ -1,4 +1,5 @@
-// The drawing context's projection and the matrices it chains for a draw.
+// The drawing context's projection, the matrices it chains for a draw, and the render target's
+// size within the device's limit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -59,6 +60,31 @@ TEST(Projection, ModelViewProjectionChainsModelCameraAndProjection) {
   const TVector3D corner = Transform({200, 100, 0, 1}, context.CurrentModelViewProjection());
   EXPECT_NEAR(corner.X, 1, 1e-6f);
   EXPECT_NEAR(corner.Y, -1, 1e-6f);
+}
+
+// A target larger than the device allows is drawn smaller with its shape kept, so that the
+// enlarged picture is the same projection; one that fits is left alone.
+TEST(RenderTargetSize, FitsTheDevicesLimitKeepingTheShape) {
+  const struct {
+    const char* What;
+    int Width, Height, Limit;
+    TPixelSize Expected;
+  } cases[] = {
+      {"fits", 1920, 1080, 16384, {1920, 1080}},
+      {"exactly the limit", 16384, 16384, 16384, {16384, 16384}},
+      {"no limit known", 20000, 300, 0, {20000, 300}},
+      {"too wide", 17000, 300, 16384, {16384, 289}},
+      {"too high", 300, 17000, 16384, {289, 16384}},
+      {"too wide and too high", 40000, 20000, 16384, {16384, 8192}},
+      {"one pixel over", 16385, 16385, 16384, {16384, 16384}},
+      {"a sliver keeps a pixel", 100000, 1, 16384, {16384, 1}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.What);
+    const TPixelSize fitted = FitRenderTarget(c.Width, c.Height, c.Limit);
+    EXPECT_EQ(fitted.Width, c.Expected.Width);
+    EXPECT_EQ(fitted.Height, c.Expected.Height);
+  }
 }
 
 }  // namespace

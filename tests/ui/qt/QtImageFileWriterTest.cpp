@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QSet>
@@ -62,6 +63,24 @@ struct ImageFiles : ::testing::Test {
   scene::TTextureImage picture = TestPicture(96, 64);
   std::string Path(const QString& name) { return folder.filePath(name).toStdString(); }
   QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+  // A folder where nothing may be created, holding an old.png. Permissions stop anyone but
+  // root: for root (as the tests run in CI) it is the kernel's sysfs, whose folders refuse a new
+  // file to everyone, and where no old.png can be laid.
+  QString ReadOnlyFolder() {
+    if (geteuid() == 0) return QStringLiteral("/sys");
+    const QString locked = folder.filePath("locked");
+    if (QDir().mkdir(locked)) {
+      QFile old(locked + "/old.png");
+      if (old.open(QIODevice::WriteOnly)) old.write("the picture saved last time");
+      QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    return locked;
+  }
+  // Writable again, so that the temporary folder can be removed.
+  ~ImageFiles() override {
+    QFile::setPermissions(folder.filePath("locked"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
 };
 
 TEST_F(ImageFiles, EachContainerReadsBackAsItself) {
@@ -127,7 +146,8 @@ TEST_F(ImageFiles, PngKeepsTheAlphaAndGifUsesAtMost256Colours) {
   EXPECT_LE(MeanDifference(colourful, gif), 8);
 }
 
-// Each failure below meets an existing file of the target's name.
+// Each failure below meets an existing file of the target's name (but in sysfs, where none can
+// be laid).
 struct TFailure {
   const char* What;
   std::function<std::string(ImageFiles&)> Target;  // the path saved to
@@ -151,6 +171,9 @@ TEST_F(ImageFiles, AFailedSaveLeavesTheExistingFileWholeAndNothingElse) {
       {"a name too long for the file system",
        [](ImageFiles& t) { return t.Path("sub/" + QString(300, 'n') + ".png"); }, TestPicture(8, 8),
        TImageContainer::Png, true},
+      {"a folder where nothing may be created",
+       [](ImageFiles& t) { return (t.ReadOnlyFolder() + "/old.png").toStdString(); },
+       TestPicture(8, 8), TImageContainer::Png, true},
   };
   for (const char* name : {"sub/old.gif", "sub/old.png"}) {
     QFile old(folder.filePath(name));
@@ -175,6 +198,14 @@ TEST_F(ImageFiles, AFailedSaveLeavesTheExistingFileWholeAndNothingElse) {
   EXPECT_EQ(Contents(folder.filePath("sub/old.png")), "the picture saved last time");
   EXPECT_EQ(QDir(folder.filePath("sub")).entryList(QDir::Files | QDir::Hidden),
             QStringList({"old.gif", "old.png"}));
+  const QString locked = ReadOnlyFolder();
+  if (locked == "/sys") {
+    EXPECT_FALSE(QFileInfo::exists("/sys/old.png"));
+    EXPECT_TRUE(QDir("/sys").entryList({"*old.png*"}, QDir::Files | QDir::Hidden).isEmpty());
+  } else {
+    EXPECT_EQ(Contents(locked + "/old.png"), "the picture saved last time");
+    EXPECT_EQ(QDir(locked).entryList(QDir::Files | QDir::Hidden), QStringList({"old.png"}));
+  }
 }
 
 // A disk that fills up part-way: files may grow to 4 KB only (what the writes beyond get is
