@@ -34,6 +34,7 @@ class THeadlessShellPlatform : public ui::IShellPlatform {
   void DestroyWindows(std::vector<std::unique_ptr<ui::TFormBase>>& forms) override {
     // The views free their device objects with the device current.
     FHost.MakeDeviceCurrent();
+    FHost.Unhost();
     forms.clear();
   }
 

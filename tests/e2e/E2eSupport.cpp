@@ -55,7 +55,8 @@ std::string TempPath(const std::string& stem) {
 void HoldDisplay() {
   static std::map<std::string, Display*> held;
   const char* name = std::getenv("DISPLAY");
-  Display*& display = held[name ? name : ""];
+  if (!name || !*name) return;  // a program started without a display
+  Display*& display = held[name];
   for (int i = 0; i < 100 && !display && !(display = XOpenDisplay(nullptr)); ++i)
     std::this_thread::sleep_for(100ms);
 }

@@ -60,7 +60,6 @@ TInk InkIn(const QImage& image, QRect r, QColor colour, int perColumn) {
 TInk LabelInk(const QImage& screen) {
   return InkIn(screen, QRect(0, 0, 1920, 40), QColor(0xBA, 0xBA, 0xBA), 2);
 }
-// The same text in two pictures whatever the scene behind it did.
 // The same text in two pictures whatever the scene behind it did: its columns hold the same
 // number of pixels, give or take one, but for a few columns a star crossed.
 bool SameInk(const TInk& a, const TInk& b) {
@@ -69,6 +68,17 @@ bool SameInk(const TInk& a, const TInk& b) {
   for (size_t x = 0; x < a.Columns.size(); ++x)
     if (std::abs(a.Columns[x] - b.Columns[x]) > 1) ++differing;
   return differing <= 3;
+}
+// The same text in two pictures with the camera turned between them, so that another part of
+// the sky (with other stars, some as white as the text) lies behind it: the ink differs by no
+// more than a few stars' and edge pixels' worth, a twentieth of the text's (about 2.5% here),
+// where other words would differ by a good part of it.
+bool SameTextOverAnotherSky(const TInk& a, const TInk& b) {
+  if (a.Columns.size() != b.Columns.size() || a.Count == 0) return false;
+  int differing = 0;
+  for (size_t x = 0; x < a.Columns.size(); ++x)
+    differing += std::abs(a.Columns[x] - b.Columns[x]);
+  return differing <= a.Count / 20;
 }
 // The information texts: white.
 TInk InfoInk(const QImage& screen, QRect r) {
@@ -182,7 +192,8 @@ TEST_F(Overlay, TheInformationTextsStandEitherSideOfTheCentreLine) {
   });
   SavePicture(rhea, "overlay-information-rhea");
   EXPECT_FALSE(SameInk(InfoInk(rhea, valuesArea), values));
-  EXPECT_TRUE(SameInk(InfoInk(rhea, captionsArea), captions));
+  EXPECT_TRUE(SameTextOverAnotherSky(InfoInk(rhea, captionsArea), captions))
+      << "ink " << captions.Count << " then " << InfoInk(rhea, captionsArea).Count;
 }
 
 TEST_F(Overlay, PanelButtonsFlyToTheirBodies) {

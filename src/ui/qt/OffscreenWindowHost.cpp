@@ -9,7 +9,6 @@ TOffscreenWindowHost::TOffscreenWindowHost(std::unique_ptr<scene::gl::THeadlessG
     : FDevice(std::move(device)) {}
 
 TOffscreenWindowHost::~TOffscreenWindowHost() {
-  if (FForm && FForm->Host() == this) FForm->SetHost(nullptr);
   // The shared device objects (programs, textures, buffers) go before the GL context.
   FDevice->MakeCurrent();
   scene::gl::ReleaseGLDevice();
@@ -19,6 +18,11 @@ void TOffscreenWindowHost::Host(TFormBase& form, int width, int height) {
   FForm = &form;
   form.SetHost(this);
   form.ClientResized(static_cast<float>(width), static_cast<float>(height));
+}
+
+void TOffscreenWindowHost::Unhost() {
+  if (FForm) FForm->SetHost(nullptr);
+  FForm = nullptr;
 }
 
 void TOffscreenWindowHost::WithDevice(const std::function<void()>& draw) {

@@ -15,12 +15,14 @@ namespace ui::qt {
 class TOffscreenWindowHost : public IWindowHost, public IContextFactory {
  public:
   explicit TOffscreenWindowHost(std::unique_ptr<scene::gl::THeadlessGLContext> device);
-  // Leaves the form it hosts and frees the device. Free the form first, with the device
-  // current (MakeDeviceCurrent), so that its views free their render targets on it.
+  // Frees the device. Free the form first (after Unhost), with the device current
+  // (MakeDeviceCurrent), so that its views free their render targets on it.
   ~TOffscreenWindowHost() override;
 
   // Hosts `form` with a client area of `width` x `height` units (pixels).
   void Host(TFormBase& form, int width, int height);
+  // Leaves the form hosted (before it is freed).
+  void Unhost();
   // Makes the device current on this thread.
   void MakeDeviceCurrent() { FDevice->MakeCurrent(); }
 
