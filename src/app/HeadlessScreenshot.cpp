@@ -74,7 +74,7 @@ int SaveHeadlessScreenshot(int argc, char** argv, const TScreenshotRequest& requ
     std::fprintf(stderr, "orvane: the screenshot cannot be made: %s.\n", error.c_str());
     return 1;
   }
-  if (const int most = device->MaxRenderTargetSide();
+  if (const int most = device->MaxRenderTargetSize();
       request.Width > most || request.Height > most) {
     std::fprintf(stderr,
                  "orvane: the screenshot cannot be made: %s draws at most %d x %d pixels.\n",

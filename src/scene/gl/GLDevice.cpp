@@ -66,6 +66,14 @@ void TGLProgram::SetInputs(const TShaderInputs& inputs) {
 
 // --- device ----------------------------------------------------------------------------------
 
+int QueryMaxRenderTargetSize() {
+  GLint maxTexture = 0, maxRenderbuffer = 0, maxViewport[2] = {0, 0};
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
+  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxRenderbuffer);
+  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, maxViewport);
+  return std::min({maxTexture, maxRenderbuffer, maxViewport[0], maxViewport[1]});
+}
+
 std::shared_ptr<TGLDevice> TGLDevice::Current() {
   std::shared_ptr<TGLDevice>& device = CurrentDevice();
   if (!device) device = std::make_shared<TGLDevice>();
@@ -83,11 +91,7 @@ TGLDevice::TGLDevice() {
   const int version = major * 10 + minor;
   FClipControl = version >= 45 || HasExtension("GL_ARB_clip_control");
 
-  GLint maxTexture = 0, maxRenderbuffer = 0, maxViewport[2] = {0, 0};
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
-  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxRenderbuffer);
-  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, maxViewport);
-  FMaxRenderTargetSize = std::min({maxTexture, maxRenderbuffer, maxViewport[0], maxViewport[1]});
+  FMaxRenderTargetSize = QueryMaxRenderTargetSize();
 
   GLint maxSamples = 1, maxColor = 1, maxDepth = 1;
   glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);

@@ -27,6 +27,10 @@ namespace scene::gl {
 
 class TGLDevice;
 
+// The most pixels a side of a render target on the current GL context: the least of the
+// largest texture, renderbuffer and viewport it takes (a target beyond it is never complete).
+int QueryMaxRenderTargetSize();
+
 // A new one-level RGBA8 texture filled band by band from `bands`, on the current GL context
 // (any thread); its name.
 GLuint MakeTextureFromBands(const TTextureBands& bands);

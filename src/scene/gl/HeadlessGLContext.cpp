@@ -5,8 +5,9 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include <algorithm>
 #include <cstring>
+
+#include "scene/gl/GLDevice.h"
 
 namespace scene::gl {
 
@@ -90,11 +91,7 @@ std::unique_ptr<THeadlessGLContext> THeadlessGLContext::Create(std::string& erro
   }
   if (const auto* renderer = glGetString(GL_RENDERER))
     result->FRenderer = reinterpret_cast<const char*>(renderer);
-  GLint maxTexture = 0, maxRenderbuffer = 0, maxViewport[2] = {0, 0};
-  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxTexture);
-  glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &maxRenderbuffer);
-  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, maxViewport);
-  result->FMaxSide = std::min({maxTexture, maxRenderbuffer, maxViewport[0], maxViewport[1]});
+  result->FMaxRenderTargetSize = QueryMaxRenderTargetSize();
   return result;
 }
 

@@ -21,14 +21,14 @@ class THeadlessGLContext {
   // "llvmpipe (LLVM 15.0.6, 256 bits)" and the like.
   const std::string& Renderer() const { return FRenderer; }
   // The widest and highest render target the device makes, in pixels.
-  int MaxRenderTargetSide() const { return FMaxSide; }
+  int MaxRenderTargetSize() const { return FMaxRenderTargetSize; }
 
  private:
   THeadlessGLContext() = default;
   void* FDisplay = nullptr;  // EGLDisplay
   void* FContext = nullptr;  // EGLContext
   std::string FRenderer;
-  int FMaxSide = 0;
+  int FMaxRenderTargetSize = 0;
 };
 
 }  // namespace scene::gl
