@@ -8,11 +8,14 @@
 #include <cmath>
 #include <numbers>
 
+#include "Angles.h"
 #include "MainWindowFixture.h"
 #include "scene/animation/AniThread.h"
 
 namespace app {
 namespace {
+
+using testing::Wrap;
 
 using LongRun = testing::TMainWindowFixture;
 
@@ -21,10 +24,6 @@ int CountNodes(const scene::TSceneNode& node) {
   for (const scene::TSceneNode* child : node.Children())
     count += CountNodes(*child);
   return count;
-}
-
-double Wrap(double degrees) {
-  return degrees - 360 * std::round(degrees / 360);
 }
 
 // How far the body's local matrix is from a rotation: the largest distance of its axes

@@ -11,6 +11,7 @@
 #include <numbers>
 #include <vector>
 
+#include "Angles.h"
 #include "app/OrbitAnimation.h"
 #include "scene/animation/AniThread.h"
 #include "scene/objects/Control3D.h"
@@ -18,6 +19,8 @@
 
 namespace app {
 namespace {
+
+using testing::Wrap;
 
 using scene::TControl3D;
 using scene::TFloatAnimation;
@@ -43,11 +46,6 @@ constexpr int kBodyCount = 8;
 // runtime resets it to the identity and the sum snaps back.
 constexpr double kStepTolerance = 1e-4;  // degrees beyond one tick's share
 constexpr double kDriftPerTick = 2e-5;   // degrees the orientation may gain or lose per tick
-
-// Wraps a difference of angles into -180..180.
-double Wrap(double degrees) {
-  return degrees - 360 * std::round(degrees / 360);
-}
 
 // The scene's bodies under a window, built and loaded as the main window's stored tree is:
 // properties applied during loading, the animations started when loading completes, the

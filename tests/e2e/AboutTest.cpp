@@ -46,12 +46,6 @@ int CountNear(const QImage& screen, const QRect& r, QRgb colour, int levels) {
   return count;
 }
 
-// The side panel's dark blue between its left edge and its buttons.
-bool ShowsThePanel(const QImage& screen) {
-  const QColor c = screen.pixelColor(50, 200);
-  return c.blue() > 70 && c.blue() > c.red() + 20;
-}
-
 // Waits (twenty seconds at the most: a sanitized build is slow) until the window has the
 // geometry.
 ::testing::AssertionResult HasGeometry(unsigned long window, const QRect& expected) {

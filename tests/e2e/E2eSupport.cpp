@@ -1,7 +1,6 @@
 #include "E2eSupport.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -15,7 +14,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -46,74 +44,9 @@ std::string TempPath(const std::string& stem) {
          std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
-// The virtual display resets whenever its last client leaves, and a program that connects
-// while it resets fails to start. The test holds a connection of its own from the first program
-// it starts until it ends, so the display resets only between tests; the first connection is
-// retried for a while in case the display is still resetting after the previous test.
-// One connection for each display the test starts programs on (a test may start an X server
-// of its own).
-void HoldDisplay() {
-  static std::map<std::string, Display*> held;
-  const char* name = std::getenv("DISPLAY");
-  if (!name || !*name) return;  // a program started without a display
-  Display*& display = held[name];
-  for (int i = 0; i < 100 && !display && !(display = XOpenDisplay(nullptr)); ++i)
-    std::this_thread::sleep_for(100ms);
-}
-
 }  // namespace
 
-TVirtualScreen::TVirtualScreen(int width, int height) {
-  int fds[2];
-  if (pipe(fds) != 0) return;
-  // The server writes its display number to descriptor 3 once it accepts connections.
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 3);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, 1, 2);
-  const std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
-  std::vector<std::string> args{"Xvfb", "-displayfd", "3",   "-screen", "0",
-                                size,   "-nolisten",  "tcp", "-noreset"};
-  std::vector<char*> argv;
-  for (std::string& a : args)
-    argv.push_back(a.data());
-  argv.push_back(nullptr);
-  const bool started = posix_spawnp(&FPid, "Xvfb", &actions, nullptr, argv.data(), environ) == 0;
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  std::string number;
-  pollfd in{fds[0], POLLIN, 0};
-  const auto deadline = std::chrono::steady_clock::now() + 30s;
-  while (started && std::chrono::steady_clock::now() < deadline && poll(&in, 1, 100) >= 0) {
-    char c = 0;
-    if (!(in.revents & (POLLIN | POLLHUP))) continue;
-    if (read(fds[0], &c, 1) != 1 || c == '\n') break;
-    number += c;
-  }
-  close(fds[0]);
-  if (!started) FPid = -1;
-  if (number.empty()) return;
-  FName = ":" + number;
-  if (const char* old = std::getenv("DISPLAY")) FOldDisplay = old;
-  setenv("DISPLAY", FName.c_str(), 1);
-}
-
-TVirtualScreen::~TVirtualScreen() {
-  if (!FName.empty())
-    FOldDisplay ? setenv("DISPLAY", FOldDisplay->c_str(), 1) : unsetenv("DISPLAY");
-  if (FPid <= 0) return;
-  kill(FPid, SIGTERM);
-  for (int i = 0; i < 250; ++i) {
-    if (waitpid(FPid, nullptr, WNOHANG) == FPid) return;
-    std::this_thread::sleep_for(20ms);
-  }
-  kill(FPid, SIGKILL);
-  waitpid(FPid, nullptr, 0);
-}
-
 TProcess::TProcess(const std::string& path, const std::vector<std::string>& args) {
-  HoldDisplay();
   FLogPath = TempPath("orvane-e2e-log");
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -305,6 +238,10 @@ bool ShowsThePlanetInTheNormalWindow(const QImage& screen) {
 bool ShowsThePanelAt(const QImage& screen, int x, int y) {
   const QColor c = screen.pixelColor(x + 50, y + 200);
   return c.blue() > 70 && c.blue() > c.red() + 20;
+}
+
+bool ShowsThePanel(const QImage& screen) {
+  return ShowsThePanelAt(screen, 0, 0);
 }
 
 QImage CaptureAfterTheGlide() {

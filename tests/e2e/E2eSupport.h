@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "VirtualScreen.h"
+
 namespace e2e {
 
 using namespace std::chrono_literals;
@@ -50,24 +52,8 @@ class TEnvironmentChange {
   std::optional<std::string> FOld;
 };
 
-// An X server of the test's own: a virtual screen of width x height pixels (24-bit colour)
-// on a free display number, which the programs the test starts, its captures and its xdotool
-// and xrandr commands use (DISPLAY) while it lives. It never resets, so no connection needs
-// to be held open for it.
-class TVirtualScreen {
- public:
-  TVirtualScreen(int width, int height);
-  ~TVirtualScreen();  // ends the server and puts DISPLAY back
-  TVirtualScreen(const TVirtualScreen&) = delete;
-  TVirtualScreen& operator=(const TVirtualScreen&) = delete;
-  // ":N" once the server answers, else empty (it could not be started).
-  const std::string& Name() const { return FName; }
-
- private:
-  int FPid = -1;
-  std::string FName;
-  std::optional<std::string> FOldDisplay;
-};
+// An X server of the test's own (a test of odd displays starts one beside the program's).
+using testdisplay::TVirtualScreen;
 
 struct TWindowGeometry {
   int X = 0, Y = 0, Width = 0, Height = 0;
@@ -117,8 +103,10 @@ bool ShowsTheGlidedInPlanetIn(const QImage& screen, QRect view);
 // make its radius 829 / 1080 * 255.5 = 196 pixels about the window's centre (960, 540).
 bool ShowsThePlanetInTheNormalWindow(const QImage& screen);
 // The side panel's dark blue, between its buttons, at (50, 200) of a client area whose corner
-// is at (x, y).
+// is at (x, y): the panel at 0.8 over the sky is bluish and not dark.
 bool ShowsThePanelAt(const QImage& screen, int x, int y);
+// The same for a window at the screen's top left (a full-screen one).
+bool ShowsThePanel(const QImage& screen);
 // The screen once the start-up glide has ended (looked at again until the camera has settled,
 // about 30 seconds at the most).
 QImage CaptureAfterTheGlide();

@@ -92,14 +92,6 @@ bool SameIn(const QImage& a, const QImage& b, QRect r) {
   return true;
 }
 
-// A point of the panel between its buttons, and its colour: the dark blue panel at 0.8 over
-// the sky is bluish and not dark.
-const QPoint OnThePanel(50, 200);
-bool ShowsThePanel(const QImage& screen) {
-  const QColor c = screen.pixelColor(OnThePanel);
-  return c.blue() > 70 && c.blue() > c.red() + 20;
-}
-
 struct Overlay : ::testing::Test {
   std::string Binary = ORVANE_BINARY;
   std::optional<TProcess> Program;

@@ -22,14 +22,10 @@ namespace {
 int InkIn(const QImage& image, QRect r, QColor colour) {
   return CountColour(image, r, colour, 6);
 }
-// Light grey name at the top centre; white information texts either side of x = 960; the
-// panel's dark blue at (50, 200), beside its buttons.
+// Light grey name at the top centre; white information texts either side of x = 960 (the
+// panel: ShowsThePanel).
 const QRect LabelArea(760, 0, 400, 40);
 const QRect InfoArea(700, 40, 520, 300);
-bool ShowsThePanel(const QImage& image) {
-  const QColor c = image.pixelColor(50, 200);
-  return c.blue() > 70 && c.blue() > c.red() + 20;
-}
 
 struct Screenshot : ::testing::Test {
   QTemporaryDir Home;

@@ -4,17 +4,13 @@
 #include "scene/objects/Camera.h"
 #include "scene/objects/Dummy.h"
 #include "support/FakeViewport.h"
+#include "support/PointChecks.h"
 
 namespace scene {
 namespace {
 
+using testing::ExpectNear;
 using testing::TFakeViewport;
-
-void ExpectNear(const TPoint3D& actual, const TPoint3D& expected, float tolerance = 1e-4f) {
-  EXPECT_NEAR(actual.X, expected.X, tolerance);
-  EXPECT_NEAR(actual.Y, expected.Y, tolerance);
-  EXPECT_NEAR(actual.Z, expected.Z, tolerance);
-}
 
 TPoint3D Apply(const TPoint3D& p, const TMatrix3D& m) {
   return TransformPoint(p, m);
@@ -55,7 +51,7 @@ TEST_F(Rig, ViewPutsTheEyeAtTheOriginLookingAlongMinusZ) {
   ExpectNear(Apply({0, 0, 0}, v), {0, 0, -60}, 1e-3f);
   // The scene's X axis is screen right; the camera's own -Y axis is screen up.
   const TPoint3D right = Apply({1, 0, 0}, v) - Apply({0, 0, 0}, v);
-  ExpectNear(right, {1, 0, 0});
+  ExpectNear(right, {1, 0, 0}, 1e-4f);
   const TPoint3D up = Apply(camera->AbsoluteUp().ToPoint() * -1.0f, v) - Apply({0, 0, 0}, v);
   EXPECT_GT(up.Y, 0.96f);
 }
@@ -72,7 +68,7 @@ TEST_F(Rig, WithoutATargetTheCameraLooksAlongItsOwnPlusZ) {
   camera->Position().SetZ(0);
   camera->RotationAngle().SetY(90);  // its +Z turns to +X
   const TMatrix3D v = camera->CameraMatrix();
-  ExpectNear(Apply({10, 0, 0}, v), {0, 0, -10});
+  ExpectNear(Apply({10, 0, 0}, v), {0, 0, -10}, 1e-4f);
 }
 
 TEST_F(Rig, FreedTargetIsForgotten) {

@@ -7,17 +7,13 @@
 
 #include "scene/objects/Control3D.h"
 #include "support/FakeViewport.h"
+#include "support/PointChecks.h"
 
 namespace scene {
 namespace {
 
+using testing::ExpectNear;
 using testing::TFakeViewport;
-
-void ExpectNear(const TPoint3D& actual, const TPoint3D& expected, float tolerance = 0.001f) {
-  EXPECT_NEAR(actual.X, expected.X, tolerance);
-  EXPECT_NEAR(actual.Y, expected.Y, tolerance);
-  EXPECT_NEAR(actual.Z, expected.Z, tolerance);
-}
 
 TPoint3D Origin(const TControl3D& o) {
   return o.AbsolutePosition().ToPoint();

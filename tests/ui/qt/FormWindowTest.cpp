@@ -16,9 +16,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "VirtualScreen.h"
 #include "scene/objects/Sphere.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
@@ -262,14 +264,12 @@ TEST(WindowFrame, FollowsTheBorderStyleIconsAndFormStyle) {
 }  // namespace
 }  // namespace ui::qt
 
-// The windows need a display (xvfb-run gives the tests one).
+// The windows need a display: an X server of the test's own.
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();  // the build lists them
-  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-    std::fprintf(stderr, "No display: run the window tests under xvfb-run.\n");
-    return 1;
-  }
+  std::optional<testdisplay::TVirtualScreen> screen;
+  if (!testdisplay::StartTheTestScreen(screen)) return 1;
   ui::qt::TQtShell::PrepareGraphics();
   QGuiApplication application(argc, argv);
   return RUN_ALL_TESTS();
