@@ -5,18 +5,18 @@
 namespace ui {
 
 namespace {
-TDocumentsFolderSource& Installed() {
+TDocumentsFolderSource& InstalledSource() {
   static TDocumentsFolderSource source;
   return source;
 }
 }  // namespace
 
 void InstallDocumentsFolderSource(TDocumentsFolderSource source) {
-  Installed() = std::move(source);
+  InstalledSource() = std::move(source);
 }
 
 std::string DocumentsFolder() {
-  return Installed() ? Installed()() : std::string();
+  return InstalledSource() ? InstalledSource()() : std::string();
 }
 
 }  // namespace ui

@@ -3,14 +3,14 @@
 namespace ui {
 
 namespace {
-IImageFileWriter* Installed = nullptr;
+IImageFileWriter* InstalledWriter = nullptr;
 }
 
 void InstallImageFileWriter(IImageFileWriter* writer) {
-  Installed = writer;
+  InstalledWriter = writer;
 }
 IImageFileWriter* ImageFileWriter() {
-  return Installed;
+  return InstalledWriter;
 }
 
 }  // namespace ui

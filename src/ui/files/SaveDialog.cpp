@@ -5,14 +5,14 @@
 namespace ui {
 
 namespace {
-ISaveDialogPresenter* Installed = nullptr;
+ISaveDialogPresenter* InstalledPresenter = nullptr;
 }
 
 void InstallSaveDialogPresenter(ISaveDialogPresenter* presenter) {
-  Installed = presenter;
+  InstalledPresenter = presenter;
 }
 ISaveDialogPresenter* SaveDialogPresenter() {
-  return Installed;
+  return InstalledPresenter;
 }
 
 std::vector<TFileType> ParseFilter(const std::string& filter) {
