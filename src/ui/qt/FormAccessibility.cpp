@@ -2,7 +2,7 @@
 
 #include <QAccessibleInterface>
 #include <QAccessibleObject>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -113,7 +113,8 @@ class TWindowAccessible : public QAccessibleObject {
   }
   QWindow* window() const override { return &Window(); }
   QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(qApp);
+    // The application object, whichever class it is (qApp casts to the class its header names).
+    return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
   }
   int childCount() const override { return static_cast<int>(Controls().size()); }
   QAccessibleInterface* child(int index) const override {

@@ -137,7 +137,7 @@ TEST_F(Accessibility, PressClicksTheButtonAndFocusMovesTheKeyboardFocus) {
 // A screen reader starts from the application: the window is among its children, and while
 // the window is hidden nothing of it shows.
 TEST_F(Accessibility, TheApplicationListsTheWindowAndAHiddenWindowShowsNothing) {
-  QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+  QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qGuiApp);
   ASSERT_TRUE(application);
   bool listed = false;
   for (int i = 0; i < application->childCount(); ++i)
