@@ -13,7 +13,7 @@
 
 #include "EglContext.h"
 #include "SceneFixture.h"
-#include "scene/gl/GLContext3D.h"
+#include "gl/GLContext3D.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/PictureFolder.h"
 #include "app/StoredStyleBook.h"
 #include "app/Unit1.h"
-#include "scene/animation/Interpolation.h"
+#include "scene/math/Interpolation.h"
 
 namespace app {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "scene/picking/PointerInput.h"
+#include "scene/input/PointerEvent.h"
 #include "scene/tree/SceneNode.h"
 #include "ui/CursorShape.h"
 #include "ui/Keys.h"

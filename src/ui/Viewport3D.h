@@ -17,7 +17,7 @@
 #include "scene/picking/PickRay.h"
 #include "scene/render/Context3D.h"
 #include "scene/render/SceneHost.h"
-#include "scene/render/Viewport3DCore.h"
+#include "scene/view/Viewport3DCore.h"
 #include "ui/Control.h"
 #include "ui/PaintTarget3D.h"
 

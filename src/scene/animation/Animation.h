@@ -21,7 +21,7 @@
 #include <memory>
 #include <string>
 
-#include "scene/animation/Interpolation.h"
+#include "scene/math/Interpolation.h"
 #include "scene/tree/SceneNode.h"
 
 namespace scene {

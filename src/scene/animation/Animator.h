@@ -11,7 +11,7 @@
 
 #include <string_view>
 
-#include "scene/animation/Interpolation.h"
+#include "scene/math/Interpolation.h"
 
 namespace scene {
 

@@ -6,9 +6,9 @@
 // one; writing its properties stores them in the material at once.
 #pragma once
 
-#include "scene/materials/Material.h"
 #include "scene/materials/MaterialSource.h"
 #include "scene/render/Lighting.h"
+#include "scene/render/Material.h"
 
 namespace scene {
 

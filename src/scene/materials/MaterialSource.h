@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "scene/materials/Material.h"
+#include "scene/render/Material.h"
 #include "scene/render/Texture.h"
 #include "scene/tree/SceneNode.h"
 

@@ -2,8 +2,8 @@
 // TTextureMaterialSource is the scene component that owns one.
 #pragma once
 
-#include "scene/materials/Material.h"
 #include "scene/materials/MaterialSource.h"
+#include "scene/render/Material.h"
 
 namespace scene {
 

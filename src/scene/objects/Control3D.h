@@ -21,9 +21,9 @@
 #include <string_view>
 #include <vector>
 
+#include "scene/input/PointerEvent.h"
 #include "scene/math/Matrix3D.h"
 #include "scene/math/Quaternion3D.h"
-#include "scene/picking/PointerInput.h"
 #include "scene/tree/Position3D.h"
 #include "scene/tree/SceneNode.h"
 

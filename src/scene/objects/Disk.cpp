@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "scene/math/ShapeHits.h"
 #include "scene/objects/MeshAngles.h"
-#include "scene/picking/ShapeHits.h"
 
 namespace scene {
 
@@ -107,7 +107,7 @@ bool TDisk::RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,
       break;
   }
   const TPickRay local{rayPos.ToPoint(), rayDir.ToPoint()};
-  return HitInScene(*this, local, EllipseHit(local, a, b), intersection);
+  return HitInScene(AbsoluteMatrix(), local, EllipseHit(local, a, b), intersection);
 }
 
 const TPropertyTable& TDisk::ClassProperties() {

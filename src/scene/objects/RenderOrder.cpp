@@ -3,9 +3,9 @@
 #include <cmath>
 #include <utility>
 
-#include "scene/materials/Material.h"
 #include "scene/objects/Control3D.h"
 #include "scene/render/Context3D.h"
+#include "scene/render/Material.h"
 
 namespace scene {
 

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "scene/objects/Control3D.h"
-#include "scene/objects/MeshData.h"
+#include "scene/render/MeshData.h"
 
 namespace scene {
 

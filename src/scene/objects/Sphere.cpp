@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "scene/math/ShapeHits.h"
 #include "scene/objects/MeshAngles.h"
-#include "scene/picking/ShapeHits.h"
 
 namespace scene {
 
@@ -102,7 +102,7 @@ bool TSphere::RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,
       break;
   }
   const TPickRay local{rayPos.ToPoint(), rayDir.ToPoint()};
-  return HitInScene(*this, local, EllipsoidHit(local, halfAxes), intersection);
+  return HitInScene(AbsoluteMatrix(), local, EllipsoidHit(local, halfAxes), intersection);
 }
 
 const TPropertyTable& TSphere::ClassProperties() {

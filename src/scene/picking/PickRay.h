@@ -7,16 +7,11 @@
 #pragma once
 
 #include "scene/math/Matrix3D.h"
-#include "scene/math/Point3D.h"
+#include "scene/math/Ray.h"
 
 namespace scene {
 
 class TCamera;
-
-struct TPickRay {
-  TPoint3D Origin;
-  TPoint3D Direction;
-};
 
 // The ray through pixel (x, y) (top-left origin, y down) of a view `width` x `height` pixels
 // seen through `cameraMatrix` with a vertical angle of view in degrees.
@@ -24,10 +19,5 @@ TPickRay ViewRay(const TMatrix3D& cameraMatrix, float angleOfView, float x, floa
                  int height);
 // The same through `camera` as the render pass sets it up.
 TPickRay ViewRay(const TCamera& camera, float x, float y, int width, int height);
-
-// The ray taken into the frame whose inverse absolute matrix is `inverse` (an object's local
-// coordinates): the origin as a point, the direction as a direction, not normalised, so that
-// a parameter t along it names the same point in both frames.
-TPickRay ToLocal(const TPickRay& ray, const TMatrix3D& inverse);
 
 }  // namespace scene

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "scene/materials/ColorMaterial.h"
-#include "scene/objects/MeshData.h"
+#include "scene/render/ColorMaterial.h"
+#include "scene/render/MeshData.h"
 #include "scene/render/Texture.h"
 #include "scene/render/TextureBands.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/animation/Interpolation.h"
+#include "scene/math/Interpolation.h"
 #include "scene/tree/PropertyTable.h"
 
 namespace scene {

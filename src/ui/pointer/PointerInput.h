@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "scene/picking/PointerInput.h"
+#include "scene/input/PointerEvent.h"
 #include "ui/PointF.h"
 
 namespace ui {

@@ -14,7 +14,7 @@
 // hovered and focused objects are forgotten when they are freed.
 #pragma once
 
-#include "scene/picking/PointerInput.h"
+#include "scene/input/PointerEvent.h"
 #include "scene/tree/SceneNode.h"
 #include "ui/Keys.h"
 #include "ui/PointF.h"

@@ -18,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-#include "scene/gl/GLContext3D.h"
+#include "gl/GLContext3D.h"
 #include "ui/qt/KeyInput.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/window/WindowService.h"

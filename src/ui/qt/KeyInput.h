@@ -4,7 +4,7 @@
 #include <QString>
 #include <Qt>
 
-#include "scene/picking/PointerInput.h"
+#include "scene/input/PointerEvent.h"
 #include "ui/Keys.h"
 
 namespace ui::qt {

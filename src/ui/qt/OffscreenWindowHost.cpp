@@ -1,6 +1,6 @@
 #include "ui/qt/OffscreenWindowHost.h"
 
-#include "scene/gl/GLContext3D.h"
+#include "gl/GLContext3D.h"
 #include "ui/qt/QtPainter.h"
 
 namespace ui::qt {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "scene/gl/HeadlessGLContext.h"
+#include "gl/HeadlessGLContext.h"
 #include "ui/Form.h"
 #include "ui/WindowHost.h"
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "scene/gl/GLContext3D.h"
+#include "gl/GLContext3D.h"
 
 namespace ui::qt {
 

@@ -2,24 +2,18 @@
 // opacity, the texture uploaded once, and the matrices.
 #include <gtest/gtest.h>
 
-#include "scene/materials/ColorMaterial.h"
 #include "scene/materials/LightMaterial.h"
 #include "scene/materials/TextureMaterial.h"
 #include "scene/objects/Sphere.h"
+#include "scene/render/ColorMaterial.h"
 #include "support/RecordingContext.h"
+#include "support/StartLight.h"
 
 namespace scene {
 namespace {
 
+using testing::StartLight;
 using testing::TRecordingContext;
-
-// Light1 at the start: white, directional, along the pivot's Z axis turned by -15 about X.
-TLightDescription StartLight() {
-  TLightDescription l;
-  l.Direction = {0, 0.258819f, 0.965926f};
-  l.Position = {0, -7.76f, -28.98f};
-  return l;
-}
 
 struct MaterialDraw : ::testing::Test {
   TRecordingContext context;

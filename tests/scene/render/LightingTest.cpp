@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "scene/render/Lighting.h"
+#include "support/StartLight.h"
 
 namespace scene {
 namespace {
+
+using testing::StartLight;
 
 TLightingMaterial SceneBodyMaterial() {
   TLightingMaterial m;
@@ -16,14 +19,6 @@ TLightingMaterial SceneBodyMaterial() {
   m.Specular = claNull;
   m.Shininess = 30;
   return m;
-}
-
-// Light1 at the start: white, directional, along the pivot's Z axis turned by -15 about X.
-TLightDescription StartLight() {
-  TLightDescription l;
-  l.Direction = {0, 0.258819f, 0.965926f};
-  l.Position = {0, -7.76f, -28.98f};
-  return l;
 }
 
 TEST(LitVertexColor, FacingTheLightGives252AndTurnedAwayGives88) {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "scene/objects/MeshData.h"
 #include "scene/render/Context3D.h"
 #include "scene/render/DeviceHandle.h"
+#include "scene/render/MeshData.h"
 
 namespace scene::testing {
 

@@ -8,8 +8,8 @@
 
 #include <optional>
 
-#include "scene/objects/Control3D.h"
-#include "scene/picking/PickRay.h"
+#include "scene/math/Matrix3D.h"
+#include "scene/math/Ray.h"
 
 namespace scene {
 
@@ -26,15 +26,12 @@ std::optional<float> EllipsoidHit(const TPickRay& ray, const TPoint3D& halfAxes)
 // and inside the ellipse (edge included).
 std::optional<float> EllipseHit(const TPickRay& ray, float a, float b);
 
-inline TPoint3D PointAt(const TPickRay& ray, float t) {
-  return ray.Origin + ray.Direction * t;
-}
-
-// The hit at parameter t of a local ray, in scene coordinates.
-inline bool HitInScene(const TControl3D& object, const TPickRay& local, std::optional<float> t,
+// The hit at parameter t of a ray local to an object whose absolute matrix is `absolute`, in
+// scene coordinates.
+inline bool HitInScene(const TMatrix3D& absolute, const TPickRay& local, std::optional<float> t,
                        TVector3D& intersection) {
   if (!t) return false;
-  const TPoint3D p = TransformPoint(PointAt(local, *t), object.AbsoluteMatrix());
+  const TPoint3D p = TransformPoint(PointAt(local, *t), absolute);
   intersection = {p.X, p.Y, p.Z, 1};
   return true;
 }

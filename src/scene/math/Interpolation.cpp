@@ -1,4 +1,4 @@
-#include "scene/animation/Interpolation.h"
+#include "scene/math/Interpolation.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,4 +1,4 @@
-#include "scene/materials/Material.h"
+#include "scene/materials/LightMaterial.h"
 
 #include <array>
 #include <cmath>
@@ -6,16 +6,12 @@
 #include <numbers>
 #include <string_view>
 
-#include "scene/materials/ColorMaterial.h"
-#include "scene/materials/LightMaterial.h"
 #include "scene/materials/TextureMaterial.h"
 #include "scene/render/Context3D.h"
 
 namespace scene {
 
 namespace {
-
-std::uint64_t NextMaterialOrder = 0;  // user-interface thread only
 
 // Input names of the light slots: "Lights[i].Opts", ".Pos", ".Dir" and ".Color".
 struct TLightSlotNames {
@@ -37,19 +33,6 @@ TVector3D Point(const TPoint3D& p, float w) {
 }
 
 }  // namespace
-
-TMaterial::TMaterial() : FOrder(++NextMaterialOrder) {}
-
-void TColorMaterial::Apply(TContext3D& /*context*/, float opacity, TShaderInputs& inputs) const {
-  const TColorFloats c = ColorToFloats(FColor);
-  inputs.VertexProgram = "nolight.fvs";
-  inputs.PixelProgram = "gouraud.fps";
-  inputs.SetVector("MaterialEmission", c.R, c.G, c.B, 1);
-  inputs.SetVector("MaterialAmbient", 0, 0, 0, 0);
-  inputs.SetVector("Opacity", opacity * c.A, 0, 0, 0);
-  inputs.SetVector("Modulation", 0, 0, 0, 0);
-  inputs.OpaqueOutput = opacity >= 1 && c.A >= 1;
-}
 
 void TLightMaterial::Apply(TContext3D& context, float opacity, TShaderInputs& inputs) const {
   const std::vector<const TLightDescription*> slots = EnabledLightSlots(context.Lights());

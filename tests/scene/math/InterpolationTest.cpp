@@ -2,7 +2,7 @@
 // Out mirrors In and InOut joins them at the middle.
 #include <gtest/gtest.h>
 
-#include "scene/animation/Interpolation.h"
+#include "scene/math/Interpolation.h"
 
 namespace scene {
 namespace {

@@ -1,4 +1,4 @@
-#include "scene/gl/HeadlessGLContext.h"
+#include "gl/HeadlessGLContext.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "scene/gl/GLDevice.h"
+#include "gl/GLDevice.h"
 
 namespace scene::gl {
 

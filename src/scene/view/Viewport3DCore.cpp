@@ -1,4 +1,4 @@
-#include "scene/render/Viewport3DCore.h"
+#include "scene/view/Viewport3DCore.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,7 +11,7 @@
 
 #include "app/SceneTextures.h"
 #include "assets/EmbeddedAssets.h"
-#include "scene/gl/GLContext3D.h"
+#include "gl/GLContext3D.h"
 #include "ui/PngDecoder.h"
 
 namespace scene::gl::testing {

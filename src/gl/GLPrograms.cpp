@@ -4,7 +4,7 @@
 // transposing, so GLSL sees their transpose: `M * v` then computes the scene's v * M.
 #include <string>
 
-#include "scene/gl/GLDevice.h"
+#include "gl/GLDevice.h"
 
 namespace scene::gl {
 

@@ -1,12 +1,12 @@
-#include "scene/gl/GLContext3D.h"
+#include "gl/GLContext3D.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "scene/gl/GLDevice.h"
-#include "scene/objects/MeshData.h"
+#include "gl/GLDevice.h"
+#include "scene/render/MeshData.h"
 
 namespace scene::gl {
 

@@ -1,4 +1,4 @@
-#include "scene/objects/MeshData.h"
+#include "scene/render/MeshData.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "scene/picking/ShapeHits.h"
+#include "scene/math/ShapeHits.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "scene/picking/ShapeHits.h"
+#include "scene/math/ShapeHits.h"
 
 namespace scene {
 namespace {

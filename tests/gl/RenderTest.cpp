@@ -17,8 +17,8 @@
 #include "EglContext.h"
 #include "SceneFixture.h"
 #include "assets/EmbeddedAssets.h"
-#include "scene/gl/GLContext3D.h"
-#include "scene/materials/ColorMaterial.h"
+#include "gl/GLContext3D.h"
+#include "scene/render/ColorMaterial.h"
 
 namespace scene::gl::testing {
 namespace {

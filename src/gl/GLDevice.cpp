@@ -1,11 +1,11 @@
-#include "scene/gl/GLDevice.h"
+#include "gl/GLDevice.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "scene/objects/MeshData.h"
+#include "scene/render/MeshData.h"
 #include "scene/render/TextureBands.h"
 #include "scene/render/TextureImage.h"
 

@@ -1,8 +1,8 @@
 // A plain colour, unlit: what an object without a material is drawn with (red by default).
 #pragma once
 
-#include "scene/materials/Material.h"
 #include "scene/math/AlphaColor.h"
+#include "scene/render/Material.h"
 
 namespace scene {
 

@@ -14,7 +14,7 @@
 #include "scene/objects/Light.h"
 #include "scene/objects/Sphere.h"
 #include "scene/render/SceneHost.h"
-#include "scene/render/Viewport3DCore.h"
+#include "scene/view/Viewport3DCore.h"
 #include "support/RecordingContext.h"
 
 namespace scene {
