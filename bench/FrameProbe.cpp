@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/Unit2.h"
+#include "app/MainWindow.h"
 #include "scene/objects/Control3D.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "app/Program.h"
-#include "app/Unit2.h"
+#include "app/MainWindow.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/Program.h"
-#include "app/Unit2.h"
+#include "app/MainWindow.h"
 #include "ui/files/BitmapCodecs.h"
 #include "ui/qt/QtShell.h"
 

@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "app/Program.h"
-#include "app/Unit2.h"
+#include "app/MainWindow.h"
 #include "assets/EmbeddedAssets.h"
 #include "ui/PngDecoder.h"
 #include "ui/qt/FormWindow.h"

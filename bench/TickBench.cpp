@@ -8,8 +8,8 @@
 
 #include "BenchHost.h"
 #include "QuietPlatform.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "support/ManualAnimationPlatform.h"
 #include "ui/Shell.h"
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "QuietPlatform.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "gestures/GestureFakes.h"
 #include "support/FakeWindowHost.h"
 #include "support/ManualAnimationPlatform.h"

@@ -6,11 +6,10 @@
 #include <exception>
 #include <string>
 
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "app/SceneTextures.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
 #include "scene/animation/ManualAnimationPlatform.h"
-#include "ui/PngDecoder.h"
 #include "ui/Shell.h"
 #include "ui/files/ImageFileWriter.h"
 #include "ui/qt/OffscreenWindowHost.h"
@@ -83,7 +82,6 @@ int SaveHeadlessScreenshot(int argc, char** argv, const TScreenshotRequest& requ
   }
   scene::TManualAnimationPlatform clock;
   scene::TAnimationPlatformInstallation clockInstallation(clock);
-  PngDecoder = ui::DecodePng;
   // Filled band by band at the first draw: there is no window start to overlap with.
   SceneTexturesSource = [] { return std::make_unique<TPackedSceneTextures>(); };
   ui::qt::TQtImageFileWriter imageFileWriter;

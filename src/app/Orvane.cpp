@@ -5,8 +5,8 @@
 
 #include "app/CommandLine.h"
 #include "app/HeadlessScreenshot.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
-#include "app/Unit2.h"
 
 int main(int argc, char** argv) {
   QStringList arguments;

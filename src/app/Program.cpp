@@ -3,12 +3,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "app/SceneTextures.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
 #include "scene/animation/AnimationPlatform.h"
 #include "ui/MenuPresenter.h"
-#include "ui/PngDecoder.h"
 #include "ui/Shell.h"
 #include "ui/files/DocumentsFolder.h"
 #include "ui/files/ImageFileWriter.h"
@@ -44,7 +43,6 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   // The About window's link opens its page in the desktop's browser.
   ui::qt::TQtWebBrowser browser;
   ui::TWebBrowserInstallation pages(browser);
-  PngDecoder = ui::DecodePng;
   // The scene's textures are made on a thread of their own while the window starts.
   SceneTexturesSource = [] {
     return std::make_unique<TPackedSceneTextures>(std::make_unique<ui::qt::TQtTextureUploader>());

@@ -10,7 +10,6 @@
 #include "MainWindowFixture.h"
 #include "support/FakePlatformWindow.h"
 #include "support/RecordingPainter.h"
-#include "ui/PngDecoder.h"
 #include "ui/WebBrowser.h"
 
 namespace app {
@@ -26,8 +25,8 @@ class TRecordingBrowser : public ui::IWebBrowser {
   void OpenPage(const std::string& address) override { Opened.push_back(address); }
 };
 
-// The About window alone, created as the application creates it, with the platform's PNG
-// decoder (so it holds its real picture) and a browser that records the pages it is asked for.
+// The About window alone, created as the application creates it (so it holds its real
+// picture), with a browser that records the pages it is asked for.
 struct AboutWindow : ::testing::Test {
   testing::TQuietPlatform Platform;
   std::optional<ui::TShell> Application{std::in_place, Platform};
@@ -37,10 +36,8 @@ struct AboutWindow : ::testing::Test {
   TForm1* form = nullptr;
 
   AboutWindow() {
-    PngDecoder = ui::DecodePng;
     Application->RegisterWindow(Form1);
     Application->Run();
-    PngDecoder = nullptr;
     form = Form1;
   }
   ~AboutWindow() override {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Unit1.h"
-#include "app/Unit2.h"
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "scene/animation/AniThread.h"
 #include "support/ManualAnimationPlatform.h"
 #include "ui/Shell.h"

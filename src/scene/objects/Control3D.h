@@ -56,7 +56,8 @@ class TControl3D : public TSceneNode {
   const TQuaternion3D& Quaternion() const { return FQuaternion; }
   const TPoint3D& SavedRotationAngle() const { return FSavedRotationAngle; }
 
-  // The stored orientation as saved with a scene, "(x,y,z,w)". Reading stops at the first
+  // The stored orientation as saved with a scene, "(x,y,z,w)", under the property name
+  // "Quanternion": stored scenes spell it so, and the misspelling stays. Reading stops at the first
   // piece that is not a number, keeping what was read; nothing else is touched.
   void ReadQuanternion(std::string_view text);
   std::string QuanternionText() const;

@@ -1,11 +1,12 @@
-#include "app/Unit1.h"
+#include "app/AboutWindow.h"
 
 #include <memory>
 #include <utility>
 
-#include "app/Unit2.h"
 #include "assets/EmbeddedAssets.h"
+#include "ui/PngDecoder.h"
 #include "ui/WebBrowser.h"
+#include "ui/window/WindowService.h"
 
 namespace app {
 
@@ -35,11 +36,9 @@ void TForm1::BuildStoredTree() {
   Image1->SetName("Image1");
   AddChild(Image1);
   Image1->SetBounds(32, 32, 205, 135);
-  if (PngDecoder) {
-    scene::TTextureImage picture = PngDecoder(assets::EmbeddedAboutPicture());
-    if (!picture.IsEmpty())
-      Image1->SetBitmap(std::make_shared<const ui::TBitmap>(std::move(picture)));
-  }
+  if (scene::TTextureImage picture = ui::DecodePng(assets::EmbeddedAboutPicture());
+      !picture.IsEmpty())
+    Image1->SetBitmap(std::make_shared<const ui::TBitmap>(std::move(picture)));
 
   Label1 = AddLabel("Label1", {264, 32}, 249, 41, "Moons of Orvane", 26, 0xFFADC5E7);
   ShadowEffect1 = new ui::TShadowEffect;
@@ -89,7 +88,8 @@ ui::TLabel* TForm1::AddLabel(const char* name, ui::TPointF position, float width
 
 void TForm1::SpeedButton1Click(scene::TSceneNode&) {
   Hide();
-  if (Form2) Form2->SetActive(true);
+  if (ui::TFormBase* main = ui::WindowService().MainForm(); main && main != this)
+    main->SetActive(true);
 }
 
 void TForm1::Label3Click(scene::TSceneNode&) {

@@ -16,6 +16,8 @@ namespace app {
 inline constexpr const char* ProductPage = "https://orvane.example.org/";
 inline constexpr const char* ProductPageText = "orvane.example.org";
 
+// The class, its object and its controls keep the names the stored window was designed with
+// (Form1, Label3, SpeedButton1): the handlers are known by them.
 class TForm1 : public ui::TFormBase {
  public:
   TForm1();

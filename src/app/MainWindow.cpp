@@ -1,17 +1,16 @@
-#include "app/Unit2.h"
+#include "app/MainWindow.h"
 
 #include <cstdlib>
 #include <functional>
 
+#include "app/AboutWindow.h"
 #include "app/BodyCatalogue.h"
 #include "app/PictureFolder.h"
 #include "app/StoredStyleBook.h"
-#include "app/Unit1.h"
 #include "scene/math/Interpolation.h"
 
 namespace app {
 
-TPngDecoder PngDecoder;
 std::function<std::unique_ptr<TSceneTextures>()> SceneTexturesSource;
 
 TForm2* Form2 = nullptr;
