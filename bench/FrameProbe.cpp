@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Program.h"
 #include "app/MainWindow.h"
+#include "app/Program.h"
 #include "scene/objects/Control3D.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"

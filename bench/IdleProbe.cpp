@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/Program.h"
 #include "app/MainWindow.h"
+#include "app/Program.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"
 

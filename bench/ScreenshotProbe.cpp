@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/Program.h"
 #include "app/MainWindow.h"
+#include "app/Program.h"
 #include "ui/files/BitmapCodecs.h"
 #include "ui/qt/QtShell.h"
 

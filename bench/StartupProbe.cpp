@@ -13,8 +13,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Program.h"
 #include "app/MainWindow.h"
+#include "app/Program.h"
 #include "assets/EmbeddedAssets.h"
 #include "ui/PngDecoder.h"
 #include "ui/qt/FormWindow.h"

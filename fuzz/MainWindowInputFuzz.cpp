@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           break;
         case 5: {
           bool handled = false;
-          form.MouseWheel(shift, input.ConsumeIntegralInRange(-480, 480), handled);
+          form.MouseWheel(shift, input.ConsumeIntegralInRange(-480, 480), x, y, handled);
           break;
         }
         case 6:

@@ -130,8 +130,8 @@ class TFormBase : public scene::TSceneNode {
                bool doClick) {
     FPointer.MouseUp(button, shift, x, y, doClick);
   }
-  void MouseWheel(scene::TShiftState shift, int wheelDelta, bool& handled) {
-    FPointer.MouseWheel(shift, wheelDelta, handled);
+  void MouseWheel(scene::TShiftState shift, int wheelDelta, float x, float y, bool& handled) {
+    FPointer.MouseWheel(shift, wheelDelta, x, y, handled);
   }
   bool ContextMenuRequest(TPointF client, TPointF screen) {
     SetFocusRingShown(false);

@@ -65,7 +65,7 @@ TEST_F(Navigation, WheelStepsTheCameraWithinItsRange) {
     for (int i = 0; i < c.turns; ++i) {
       bool handled = false;
       form->MouseMove(0, 250, 100 + static_cast<float>(i % 2));
-      form->MouseWheel(0, c.delta, handled);
+      form->MouseWheel(0, c.delta, 250, 100 + static_cast<float>(i % 2), handled);
       EXPECT_TRUE(handled);
     }
     EXPECT_EQ(CameraZ(), c.to) << c.from << " " << c.delta << " x" << c.turns;
@@ -77,7 +77,7 @@ TEST_F(Navigation, WheelOverABodyReachesTheViewThroughItsParents) {
   form->MouseMove(0, p.X, p.Y);
   ASSERT_EQ(form->Pointer().Hovered(), form->Sphere5);
   bool handled = false;
-  form->MouseWheel(0, 120, handled);
+  form->MouseWheel(0, 120, p.X, p.Y, handled);
   EXPECT_TRUE(handled);
   EXPECT_EQ(CameraZ(), -25);
 }

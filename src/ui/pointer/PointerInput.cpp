@@ -51,7 +51,7 @@ void TPointerInput::Wheel(int verticalDelta, const TPlatformPointer& p) {
   if (verticalDelta == 0) return;
   if (verticalDelta % WheelNotch == 0 && FWheelRest == 0) {
     bool handled = false;
-    FForm.MouseWheel(p.Shift, verticalDelta, handled);
+    FForm.MouseWheel(p.Shift, verticalDelta, Whole(p.Client.X), Whole(p.Client.Y), handled);
     return;
   }
   // A turn against the direction of what is left over starts afresh.
@@ -63,7 +63,7 @@ void TPointerInput::Wheel(int verticalDelta, const TPlatformPointer& p) {
     const int notch = FWheelRest > 0 ? WheelNotch : -WheelNotch;
     FWheelRest -= notch;
     bool handled = false;
-    FForm.MouseWheel(p.Shift, notch, handled);
+    FForm.MouseWheel(p.Shift, notch, Whole(p.Client.X), Whole(p.Client.Y), handled);
   }
 }
 

@@ -128,7 +128,9 @@ void TPointerRouting::MouseUp(scene::TMouseButton button, scene::TShiftState shi
   ReleaseCapture();
 }
 
-void TPointerRouting::MouseWheel(scene::TShiftState shift, int wheelDelta, bool& handled) {
+void TPointerRouting::MouseWheel(scene::TShiftState shift, int wheelDelta, float x, float y,
+                                 bool& handled) {
+  FMousePos = {x, y};
   if (FCaptured) {
     DeliverWheel(FCaptured, shift, wheelDelta, handled);
     return;

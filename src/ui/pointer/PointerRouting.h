@@ -31,7 +31,9 @@ class TPointerRouting : public scene::TSceneNode {
   void MouseMove(scene::TShiftState shift, float x, float y);
   void MouseUp(scene::TMouseButton button, scene::TShiftState shift, float x, float y,
                bool doClick);
-  void MouseWheel(scene::TShiftState shift, int wheelDelta, bool& handled);
+  // A wheel turn with the pointer at (x, y): the target is what lies there, whatever the last
+  // move reported (the window may have moved under a still pointer).
+  void MouseWheel(scene::TShiftState shift, int wheelDelta, float x, float y, bool& handled);
   // A right press (or right double-click) at `client`: the target under it is focused and asked
   // to open its menu at `screen` (pixels). True when a menu opened: the press is then consumed.
   bool ContextMenuRequest(TPointF client, TPointF screen);

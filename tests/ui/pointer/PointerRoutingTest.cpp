@@ -254,20 +254,40 @@ TEST_F(Routing, WheelGoesUpThroughTheParentsUntilHandled) {
   const TPointF onRings = PixelOf({0, 0, 7});
   form.MouseMove(0, onRings.X, onRings.Y);
   bool handled = false;
-  form.MouseWheel(0, -120, handled);
+  form.MouseWheel(0, -120, onRings.X, onRings.Y, handled);
   EXPECT_TRUE(handled);
   EXPECT_EQ(wheel, (Lines{"rings -120", "view -120"}));
   // Over the panel nothing handles it; a handled turn stops at the first handler.
   wheel.clear();
   form.MouseMove(0, 750, 30);
   handled = false;
-  form.MouseWheel(0, 120, handled);
+  form.MouseWheel(0, 120, 750, 30, handled);
   EXPECT_FALSE(handled);
   EXPECT_TRUE(wheel.empty());
   rings->OnMouseWheel = handler(true);
   form.MouseMove(0, onRings.X, onRings.Y);
-  form.MouseWheel(0, 240, handled);
+  form.MouseWheel(0, 240, onRings.X, onRings.Y, handled);
   EXPECT_EQ(wheel, (Lines{"rings 240"}));
+}
+
+// The window moved under a still pointer: no move told the routing where the pointer now is,
+// and the wheel goes to what lies under its own point.
+TEST_F(Routing, TheWheelGoesToWhatLiesUnderItsOwnPoint) {
+  std::vector<std::string> wheel;
+  rings->OnMouseWheel = [&](scene::TSceneNode& s, TShiftState, int, bool& handled) {
+    wheel.push_back(s.Name());
+    handled = true;
+  };
+  const TPointF onRings = PixelOf({0, 0, 7});
+  form.MouseMove(0, 750, 30);
+  bool handled = false;
+  form.MouseWheel(0, 120, onRings.X, onRings.Y, handled);
+  EXPECT_EQ(wheel, (Lines{"rings"}));
+  wheel.clear();
+  handled = false;
+  form.MouseWheel(0, 120, 750, 30, handled);
+  EXPECT_TRUE(wheel.empty()) << "the panel lies there now";
+  EXPECT_FALSE(handled);
 }
 
 TEST_F(Routing, HoverFollowsUncapturedMoves) {
@@ -314,7 +334,7 @@ TEST_F(Routing, OddSequencesLeaveNothingBehind) {
   form.MouseMove(0, 20, 30);
   form.MouseUp(mbLeft, 0, 20, 30, true);
   bool handled = false;
-  form.MouseWheel(0, 120, handled);
+  form.MouseWheel(0, 120, 20, 30, handled);
   EXPECT_EQ(Take(), Lines{});
 }
 

@@ -12,6 +12,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -212,6 +213,34 @@ TEST_F(Window, HandsKeyPressesToTheForm) {
   EXPECT_EQ(keys[2].shift, scene::ssShift);
   EXPECT_EQ(keys[3].key, vkF10);
   EXPECT_EQ(keys[3].keyChar, 0u);
+}
+
+// A wheel turn after the window moved under a still pointer comes with no move before it: the
+// turn goes to what lies under the point it carries, not under the last move's.
+TEST_F(Window, TurnsTheWheelAtItsOwnPoint) {
+  auto* left = new TControl;
+  auto* right = new TControl;
+  std::vector<TControl*> turned;
+  for (TControl* half : {left, right}) {
+    form->AddChild(half);
+    half->SetHitTest(true);
+    half->OnMouseWheel = [&turned, half](scene::TSceneNode&, scene::TShiftState, int,
+                                         bool& handled) {
+      turned.push_back(half);
+      handled = true;
+    };
+  }
+  left->SetBounds(0, 0, 160, 200);
+  right->SetBounds(160, 0, 160, 200);
+  const auto send = [&](QEvent& event) { QCoreApplication::sendEvent(window.get(), &event); };
+  QMouseEvent move(QEvent::MouseMove, QPointF(40, 100), QPointF(40, 100), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  send(move);
+  window->setPosition(window->position() - QPoint(160, 0));
+  QWheelEvent turn(QPointF(200, 100), QPointF(40, 100), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  send(turn);
+  EXPECT_EQ(turned, std::vector<TControl*>{right});
 }
 
 // The caption's buttons belong to its window menu; a borderless window has no caption; a
