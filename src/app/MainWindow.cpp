@@ -282,7 +282,7 @@ void TForm2::Viewport3D1Gesture(scene::TSceneNode&, const ui::TGestureEventInfo&
                                 bool& handled) {
   using ui::TInteractiveGestureFlag;
   switch (eventInfo.GestureID) {
-    case 259: {  // zoom
+    case ui::GestureIdZoom: {
       const bool begins = eventInfo.Flags.Contains(TInteractiveGestureFlag::gfBegin);
       if (begins) LastZoomDistance = eventInfo.Distance;
       if (!begins && !eventInfo.Flags.Contains(TInteractiveGestureFlag::gfEnd)) {
@@ -294,13 +294,14 @@ void TForm2::Viewport3D1Gesture(scene::TSceneNode&, const ui::TGestureEventInfo&
       handled = true;
       break;
     }
-    case 265:  // double tap
+    case ui::GestureIdDoubleTap:
       Panel1->SetVisible(!Panel1->Visible());
       handled = true;
       break;
-    case 1:
-    case 2:
-    case 260:
+    // Never sent here (pan is not enabled, no stroke is registered), but taken if they come.
+    case ui::GestureIdDrawnLeft:
+    case ui::GestureIdDrawnRight:
+    case ui::GestureIdPan:
       handled = true;
       break;
     default:
@@ -326,6 +327,8 @@ void TForm2::BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseBu
 }
 
 void TForm2::SelectBody(int index) {
+  // A loop over every body rather than a lookup: an index outside 1 to 8 leaves the name as
+  // it was, and the information alone changes.
   for (int i = 1; i <= BodyCount; ++i)
     if (i == index) Label1->SetText(std::string(BodyName(i)));
   if (index >= 0 && index < static_cast<int>(BodyInfo.size()))
@@ -334,6 +337,8 @@ void TForm2::SelectBody(int index) {
 
 void TForm2::FormResize(scene::TSceneNode&) {
   const float middle = Viewport3D1->Width() / 2;
+  // Each coordinate written on its own, Y first, as the window was designed: each write is a
+  // move of its own.
   Text1->SetPosition({Text1->Position().X, 40});
   Text1->SetPosition({middle - 200 - 7, 40});
   Text2->SetPosition({Text2->Position().X, 40});
@@ -359,6 +364,8 @@ void TForm2::FlyTo(int index) {
   SelectBody(index);
   const TFlyToRow& row = FlyToRows[static_cast<size_t>(index - 1)];
   Camera1->Position().SetZ(row.CameraZ);
+  // Each write turns the pivot by the change of its angle about its own axes: this is no reset
+  // to the start orientation, and what dragging left behind stays.
   Dummy1->RotationAngle().SetX(0);
   Dummy1->RotationAngle().SetY(0);
   // The planet is seen as it stands; a moon's angle is a quarter turn on from its position.

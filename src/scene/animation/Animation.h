@@ -53,11 +53,6 @@ class TAnimation : public TSceneNode {
   void SetAnimationType(TAnimationType value) { FAnimationType = value; }
   TInterpolationType Interpolation() const { return FInterpolation; }
   void SetInterpolation(TInterpolationType value) { FInterpolation = value; }
-  // Conditions for automatic starts; kept, not evaluated.
-  const std::string& Trigger() const { return FTrigger; }
-  void SetTrigger(std::string value) { FTrigger = std::move(value); }
-  const std::string& TriggerInverse() const { return FTriggerInverse; }
-  void SetTriggerInverse(std::string value) { FTriggerInverse = std::move(value); }
 
   // Raised after every applied value, and when a run ends (also by Stop and StopAtCurrent).
   TAnimationEvent OnProcess, OnFinish;
@@ -110,7 +105,6 @@ class TAnimation : public TSceneNode {
   bool FInverse = false;
   TAnimationType FAnimationType = TAnimationType::In;
   TInterpolationType FInterpolation = TInterpolationType::Linear;
-  std::string FTrigger, FTriggerInverse;
   bool FPause = false;
 
   float FTime = 0;       // seconds into the current pass, 0..Duration

@@ -33,16 +33,9 @@ class TLightMaterialSource : public TMaterialSource {
 
   TLightMaterial& LightMaterial() const { return static_cast<TLightMaterial&>(*Material()); }
 
-  TAlphaColor Diffuse() const { return LightMaterial().Lighting().Diffuse; }
   void SetDiffuse(TAlphaColor c) { LightMaterial().Lighting().Diffuse = c; }
-  TAlphaColor Ambient() const { return LightMaterial().Lighting().Ambient; }
   void SetAmbient(TAlphaColor c) { LightMaterial().Lighting().Ambient = c; }
-  TAlphaColor Emissive() const { return LightMaterial().Lighting().Emissive; }
-  void SetEmissive(TAlphaColor c) { LightMaterial().Lighting().Emissive = c; }
-  TAlphaColor Specular() const { return LightMaterial().Lighting().Specular; }
   void SetSpecular(TAlphaColor c) { LightMaterial().Lighting().Specular = c; }
-  int Shininess() const { return LightMaterial().Lighting().Shininess; }
-  void SetShininess(int v) { LightMaterial().Lighting().Shininess = v; }
 
   const TPropertyTable& Properties() const override { return ClassProperties(); }
   static const TPropertyTable& ClassProperties();

@@ -80,7 +80,6 @@ class TControl3D : public TSceneNode {
 
   virtual TPoint3D AbsoluteToLocal3D(const TPoint3D& p) const;
   virtual TPoint3D LocalToAbsolute3D(const TPoint3D& p) const;
-  virtual TVector3D AbsoluteToLocalVector(const TVector3D& v) const;
   virtual TVector3D LocalToAbsoluteVector(const TVector3D& v) const;
   TVector3D LocalToAbsoluteDirection(const TVector3D& v) const;
   TVector3D AbsoluteToLocalDirection(const TVector3D& v) const;

@@ -39,10 +39,6 @@ TVector3D TControl3D::LocalToAbsoluteVector(const TVector3D& v) const {
   return Transform(v, AbsoluteMatrix());
 }
 
-TVector3D TControl3D::AbsoluteToLocalVector(const TVector3D& v) const {
-  return Transform(v, InvertAbsoluteMatrix());
-}
-
 TVector3D TControl3D::LocalToAbsoluteDirection(const TVector3D& v) const {
   const TPoint3D d = Normalize(Transform({v.X, v.Y, v.Z, 0}, AbsoluteMatrix()).ToPoint());
   return {d.X, d.Y, d.Z, 0};

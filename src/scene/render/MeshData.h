@@ -50,7 +50,6 @@ class TMeshData {
 
   // Minimum and maximum corner over all vertex positions; zero for an empty mesh.
   const TMeshBounds& GetBoundingBox() const;
-  void BoundingBoxNeedsUpdate() { FBoxStale = true; }
 
   std::uint64_t Version() const { return FVersion; }
   // The device's copy of the buffers (owned by the device, see TDeviceHandle).

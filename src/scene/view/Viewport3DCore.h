@@ -48,7 +48,6 @@ class TViewport3DCore : public TSceneNode {
   void SetUsingDesignCamera(bool v);
   // Camera when set and UsingDesignCamera is False, else the default camera.
   TCamera& CurrentCamera() const;
-  TCamera& DefaultCamera() const { return *FDefaultCamera; }
 
   TAlphaColor Color() const { return FColor; }
   void SetColor(TAlphaColor c);

@@ -77,7 +77,6 @@ class TSaveDialog : public scene::TSceneNode {
   const std::string& Filter() const { return FFilter; }
   void SetFilter(std::string filter) { FFilter = std::move(filter); }
   int FilterIndex() const { return FFilterIndex; }
-  void SetFilterIndex(int index) { FFilterIndex = index; }
   const std::string& InitialDir() const { return FInitialDir; }
   // Keeps the folder without one trailing '/', unless that is the whole path (the root).
   void SetInitialDir(std::string folder);

@@ -35,6 +35,14 @@ constexpr int InteractiveGestureId(TInteractiveGesture gesture) {
 // The platform's gesture numbers become identifiers by this offset.
 constexpr int PlatformGestureIdBase = 256;
 
+// The identifiers a gesture handler meets: the recognizer's zoom (259), pan (260) and double
+// tap (265), and the drawn strokes left (1) and right (2), which no control here registers.
+constexpr int GestureIdZoom = InteractiveGestureId(TInteractiveGesture::Zoom);
+constexpr int GestureIdPan = InteractiveGestureId(TInteractiveGesture::Pan);
+constexpr int GestureIdDoubleTap = InteractiveGestureId(TInteractiveGesture::DoubleTap);
+constexpr int GestureIdDrawnLeft = 1;
+constexpr int GestureIdDrawnRight = 2;
+
 struct TGestureEventInfo {
   int GestureID = 0;
   TPointF Location;  // client area of the window, window units

@@ -2,7 +2,6 @@
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/PopupMenu.h"
-#include "ui/Viewport3D.h"
 
 namespace ui {
 

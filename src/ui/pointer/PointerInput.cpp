@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "ui/Form.h"
-#include "ui/Viewport3D.h"
 
 namespace ui {
 

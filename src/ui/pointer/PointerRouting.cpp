@@ -81,7 +81,7 @@ TSceneNode* TPointerRouting::ObjectAtPoint(TPointF point) const {
 
 void TPointerRouting::MouseDown(scene::TMouseButton button, scene::TShiftState shift, float x,
                                 float y) {
-  FMousePos = FDownPos = {x, y};
+  FMousePos = {x, y};
   TSceneNode* target = ObjectAtPoint(FMousePos);
   if (auto* control = dynamic_cast<TControl*>(target)) {
     SetFocus(control);

@@ -59,7 +59,6 @@ class TPointerRouting : public scene::TSceneNode {
   void SetFocus(scene::TSceneNode* target);
 
   TPointF MousePos() const { return FMousePos; }
-  TPointF DownPos() const { return FDownPos; }
 
  protected:
   void ObservedFreed(scene::TSceneNode* dying) override;
@@ -73,7 +72,6 @@ class TPointerRouting : public scene::TSceneNode {
   scene::TSceneNode* FHovered = nullptr;
   scene::TSceneNode* FFocused = nullptr;
   TPointF FMousePos;
-  TPointF FDownPos;
 };
 
 }  // namespace ui

@@ -28,7 +28,6 @@ class TStyleBook : public scene::TSceneNode {
 
   // Adds an entry; `platform` empty names the default entry. A null resource is an empty style.
   void AddStyle(std::string platform, TResource resource);
-  int StyleCount() const { return static_cast<int>(FEntries.size()); }
   const std::string& Platform(int index) const { return FEntries.at(index).Platform; }
 
   bool UseStyleManager() const { return FUseStyleManager; }
