@@ -34,11 +34,12 @@ double StatusMegabytes(const std::string& key) {
 
 int main(int argc, char** argv) {
   const bool png = argc > 1 && std::string(argv[1]) == "--png";
-  const auto configure = [png] {
-    if (png)
-      app::SceneTexturesSource = [] {
-        return std::make_unique<app::TPngSceneTextures>(ui::DecodePng, assets::EmbeddedImage);
-      };
+  // Installed over the program's own maker, which uninstalls it as the program ends.
+  app::TSceneTexturesFunction pngMaker([] {
+    return std::make_unique<app::TPngSceneTextures>(ui::DecodePng, assets::EmbeddedImage);
+  });
+  const auto configure = [png, &pngMaker] {
+    if (png) scene::TService<app::ISceneTexturesMaker>::Install(&pngMaker);
   };
   return app::RunOrvane(
       argc, argv,

@@ -93,7 +93,8 @@ void TForm1::SpeedButton1Click(scene::TSceneNode&) {
 }
 
 void TForm1::Label3Click(scene::TSceneNode&) {
-  if (ui::IWebBrowser* browser = ui::WebBrowser()) browser->OpenPage(ProductPage);
+  if (ui::IWebBrowser* browser = scene::TService<ui::IWebBrowser>::Get())
+    browser->OpenPage(ProductPage);
 }
 
 }  // namespace app

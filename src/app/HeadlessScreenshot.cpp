@@ -81,11 +81,12 @@ int SaveHeadlessScreenshot(int argc, char** argv, const TScreenshotRequest& requ
     return 1;
   }
   scene::TManualAnimationPlatform clock;
-  scene::TAnimationPlatformInstallation clockInstallation(clock);
+  scene::TServiceInstallation<scene::IAnimationPlatform> clockInstallation(clock);
   // Filled band by band at the first draw: there is no window start to overlap with.
-  SceneTexturesSource = [] { return std::make_unique<TPackedSceneTextures>(); };
+  TSceneTexturesFunction textureMaker([] { return std::make_unique<TPackedSceneTextures>(); });
+  scene::TServiceInstallation<ISceneTexturesMaker> textures(textureMaker);
   ui::qt::TQtImageFileWriter imageFileWriter;
-  ui::TImageFileWriterInstallation imageFiles(imageFileWriter);
+  scene::TServiceInstallation<ui::IImageFileWriter> imageFiles(imageFileWriter);
   // No documents folder is installed: nothing is made in the user's folders.
   ui::qt::TOffscreenWindowHost host(std::move(device));
   THeadlessShellPlatform platform(host, [&] {

@@ -11,8 +11,6 @@
 
 namespace app {
 
-std::function<std::unique_ptr<TSceneTextures>()> SceneTexturesSource;
-
 TForm2* Form2 = nullptr;
 ui::TShell* Application = nullptr;
 bool Dragging = false;
@@ -41,7 +39,8 @@ TForm2::TForm2() {
   SetName("Form2");
   // The textures are prepared (made ahead on the device, or decoded) while the window is
   // built, created and shown.
-  if (SceneTexturesSource) FTextures = SceneTexturesSource();
+  if (ISceneTexturesMaker* maker = scene::TService<ISceneTexturesMaker>::Get())
+    FTextures = maker->Make();
 }
 
 TForm2::~TForm2() = default;

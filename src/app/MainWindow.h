@@ -20,10 +20,6 @@
 
 namespace app {
 
-// The maker of the scene's textures for the main window, set by the entry point before the
-// windows are created.
-extern std::function<std::unique_ptr<TSceneTextures>()> SceneTexturesSource;
-
 // As with the About window, the designed names stay (Form2, Sphere4, MenuItem7, Button11):
 // the handlers and the stored properties are known by them.
 class TForm2 : public ui::TFormBase, public TStoredScene {

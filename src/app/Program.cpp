@@ -1,6 +1,5 @@
 #include "app/Program.h"
 
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/AboutWindow.h"
@@ -13,6 +12,7 @@
 #include "ui/files/ImageFileWriter.h"
 #include "ui/files/SaveDialog.h"
 #include "ui/qt/QtAnimationPlatform.h"
+#include "ui/qt/QtDocumentsFolder.h"
 #include "ui/qt/QtImageFileWriter.h"
 #include "ui/qt/QtMenuPresenter.h"
 #include "ui/qt/QtOneShotTimer.h"
@@ -35,26 +35,27 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   }
   // The one animation clock runs on the event loop's timers.
   ui::qt::TQtAnimationPlatform animationPlatform;
-  scene::TAnimationPlatformInstallation animationClock(animationPlatform);
+  scene::TServiceInstallation<scene::IAnimationPlatform> animationClock(animationPlatform);
   // Context menus in the desktop's look; a chosen item's click runs on the loop's timers.
   ui::qt::TQtMenuPresenter menuPresenter;
   ui::qt::TQtOneShotTimerSource menuTimers;
-  ui::TMenuPlatformInstallation menus(menuPresenter, menuTimers);
+  scene::TServiceInstallation<ui::IMenuPresenter> menus(menuPresenter);
+  scene::TServiceInstallation<ui::IOneShotTimerSource> menuClicks(menuTimers);
   // The About window's link opens its page in the desktop's browser.
   ui::qt::TQtWebBrowser browser;
-  ui::TWebBrowserInstallation pages(browser);
+  scene::TServiceInstallation<ui::IWebBrowser> pages(browser);
   // The scene's textures are made on a thread of their own while the window starts.
-  SceneTexturesSource = [] {
+  TSceneTexturesFunction textureMaker([] {
     return std::make_unique<TPackedSceneTextures>(std::make_unique<ui::qt::TQtTextureUploader>());
-  };
+  });
+  scene::TServiceInstallation<ISceneTexturesMaker> textures(textureMaker);
   // Screenshots: the save dialog, the image files, and the documents folder they start in.
   ui::qt::TQtSaveDialogPresenter saveDialogPresenter;
-  ui::TSaveDialogPresenterInstallation saveDialogs(saveDialogPresenter);
+  scene::TServiceInstallation<ui::ISaveDialogPresenter> saveDialogs(saveDialogPresenter);
   ui::qt::TQtImageFileWriter imageFileWriter;
-  ui::TImageFileWriterInstallation imageFiles(imageFileWriter);
-  ui::InstallDocumentsFolderSource([] {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-  });
+  scene::TServiceInstallation<ui::IImageFileWriter> imageFiles(imageFileWriter);
+  ui::qt::TQtDocumentsFolder documentsFolder;
+  scene::TServiceInstallation<ui::IDocumentsFolder> documents(documentsFolder);
   if (configure) configure();
   if (onLoopStarted) QTimer::singleShot(0, &platform, [&] { onLoopStarted(platform); });
 

@@ -16,11 +16,13 @@
 #include <future>
 #include <memory>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "app/StoredScene.h"
 #include "scene/render/TextureImage.h"
 #include "scene/render/TextureUploader.h"
+#include "scene/service/Service.h"
 
 namespace app {
 
@@ -43,6 +45,26 @@ class TSceneTextures {
   double FReadySeconds = 0;
   double FWaitSeconds = 0;
   bool FAttached = false;
+};
+
+// Makes the main window's textures as the window is constructed: a service
+// (scene::TService<ISceneTexturesMaker>) the entry point installs; with none installed the
+// window has no textures.
+class ISceneTexturesMaker {
+ public:
+  virtual ~ISceneTexturesMaker() = default;
+  virtual std::unique_ptr<TSceneTextures> Make() = 0;
+};
+
+// A maker that runs a function.
+class TSceneTexturesFunction : public ISceneTexturesMaker {
+ public:
+  explicit TSceneTexturesFunction(std::function<std::unique_ptr<TSceneTextures>()> make)
+      : FMake(std::move(make)) {}
+  std::unique_ptr<TSceneTextures> Make() override { return FMake(); }
+
+ private:
+  std::function<std::unique_ptr<TSceneTextures>()> FMake;
 };
 
 class TPackedSceneTextures : public TSceneTextures {

@@ -7,9 +7,6 @@ namespace ui {
 
 namespace {
 
-IMenuPresenter* GPresenter = nullptr;
-IOneShotTimerSource* GTimers = nullptr;
-
 // How far `v` lies outside [low, high), 0 inside.
 std::int64_t Outside(int v, int low, int high) {
   if (v < low) return static_cast<std::int64_t>(low) - v;
@@ -51,19 +48,6 @@ TScreenPoint PlaceMenu(TScreenPoint point, TScreenSize size,
   const TScreenRect& area = screen->WorkArea;
   return {KeepWithin(point.X, size.Width, area.Left, area.Right()),
           KeepWithin(point.Y, size.Height, area.Top, area.Bottom())};
-}
-
-void InstallMenuPlatform(IMenuPresenter* presenter, IOneShotTimerSource* timers) {
-  GPresenter = presenter;
-  GTimers = timers;
-}
-
-IMenuPresenter* MenuPresenter() {
-  return GPresenter;
-}
-
-IOneShotTimerSource* MenuTimers() {
-  return GTimers;
 }
 
 }  // namespace ui

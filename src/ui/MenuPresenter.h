@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "scene/service/Service.h"
 #include "ui/OneShotTimer.h"
 
 namespace ui {
@@ -69,23 +70,6 @@ class IMenuPresenter {
   // the index of the chosen entry, or none when the menu was dismissed.
   virtual std::optional<std::size_t> Present(const std::vector<TMenuEntry>& entries,
                                              TScreenPoint at) = 0;
-};
-
-// The installed presenter and the timers of chosen items' clicks; both null while none is
-// installed. Not owned.
-void InstallMenuPlatform(IMenuPresenter* presenter, IOneShotTimerSource* timers);
-IMenuPresenter* MenuPresenter();
-IOneShotTimerSource* MenuTimers();
-
-// Installs a presenter and its timers for the lifetime of a scope.
-class TMenuPlatformInstallation {
- public:
-  TMenuPlatformInstallation(IMenuPresenter& presenter, IOneShotTimerSource& timers) {
-    InstallMenuPlatform(&presenter, &timers);
-  }
-  ~TMenuPlatformInstallation() { InstallMenuPlatform(nullptr, nullptr); }
-  TMenuPlatformInstallation(const TMenuPlatformInstallation&) = delete;
-  TMenuPlatformInstallation& operator=(const TMenuPlatformInstallation&) = delete;
 };
 
 }  // namespace ui

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "scene/service/Service.h"
+
 namespace ui {
 
 // A running one-shot timer. Destroying the handle cancels it; the handle may be destroyed

@@ -51,7 +51,7 @@ void TPopupMenu::Popup(int x, int y) {
   std::erase_if(shown, [](const TMenuItem* item) { return !item->Visible(); });
   if (shown.empty()) return;
   FPopupPoint = {static_cast<float>(x), static_cast<float>(y)};
-  IMenuPresenter* presenter = MenuPresenter();
+  IMenuPresenter* presenter = scene::TService<IMenuPresenter>::Get();
   if (!presenter) return;
 
   std::vector<TMenuEntry> entries;
@@ -82,7 +82,7 @@ void TPopupMenu::PopupFor(scene::TSceneNode& component, TPointF screenPoint) {
 }
 
 void TPopupMenu::Queue(TMenuItem* item) {
-  IOneShotTimerSource* timers = MenuTimers();
+  IOneShotTimerSource* timers = scene::TService<IOneShotTimerSource>::Get();
   if (!timers) return;
   FQueued = item;
   // A new start replaces a click still waiting.

@@ -31,7 +31,7 @@ struct AboutWindow : ::testing::Test {
   testing::TQuietPlatform Platform;
   std::optional<ui::TShell> Application{std::in_place, Platform};
   TRecordingBrowser Browser;
-  ui::TWebBrowserInstallation Pages{Browser};
+  scene::TServiceInstallation<ui::IWebBrowser> Pages{Browser};
   ui::testing::TRecordingPainter Painter;
   TForm1* form = nullptr;
 

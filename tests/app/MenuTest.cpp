@@ -19,7 +19,8 @@ using Lines = std::vector<std::string>;
 struct Menu : testing::TMainWindowFixture {
   ui::testing::TRecordingMenuPresenter Presenter;
   ui::testing::TManualTimers Timers;
-  ui::TMenuPlatformInstallation Menus{Presenter, Timers};
+  scene::TServiceInstallation<ui::IMenuPresenter> Menus{Presenter};
+  scene::TServiceInstallation<ui::IOneShotTimerSource> MenuTimers{Timers};
 
   // The planet's spin and every orbit: the angles they have turned the bodies to.
   std::vector<float> Angles() const {

@@ -31,8 +31,13 @@ struct TScratch {
   ~TScratch() {
     std::error_code ignored;
     fs::remove_all(Root, ignored);
-    ui::InstallDocumentsFolderSource(nullptr);
   }
+};
+
+// A documents folder at a path the test chooses.
+struct TDocumentsAt : ui::IDocumentsFolder {
+  std::string At;
+  std::string Path() override { return At; }
 };
 
 TEST(PictureFolder, IsMadeOneLevelAtATimeUnderTheDocumentsFolder) {
@@ -55,9 +60,11 @@ TEST(PictureFolder, IsMadeOneLevelAtATimeUnderTheDocumentsFolder) {
       {blocked, blocked + "/Quorvex/Planets/", true, false},
       {"", "", false, false},
   };
+  TDocumentsAt documents;
+  scene::TServiceInstallation<ui::IDocumentsFolder> installation(documents);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Documents);
-    ui::InstallDocumentsFolderSource([&] { return c.Documents; });
+    documents.At = c.Documents;
     EXPECT_EQ(EnsurePictureFolder(), c.Obtained);
     EXPECT_EQ(PictureFolder, c.Folder);
     EXPECT_EQ(fs::is_directory(PictureFolder), c.Made);
@@ -67,9 +74,9 @@ TEST(PictureFolder, IsMadeOneLevelAtATimeUnderTheDocumentsFolder) {
 
 struct Screenshot : testing::TMainWindowFixture {
   ui::testing::TScriptedSaveDialog Dialog;
-  ui::TSaveDialogPresenterInstallation Dialogs{Dialog};
+  scene::TServiceInstallation<ui::ISaveDialogPresenter> Dialogs{Dialog};
   ui::testing::TRecordingImageWriter Writer;
-  ui::TImageFileWriterInstallation Files{Writer};
+  scene::TServiceInstallation<ui::IImageFileWriter> Files{Writer};
 };
 
 TEST_F(Screenshot, OpensInThePictureFolderAndCancelWritesNothing) {

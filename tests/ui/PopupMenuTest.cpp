@@ -27,7 +27,8 @@ using scene::ssShift;
 struct Menus : ::testing::Test {
   testing::TRecordingMenuPresenter presenter;
   testing::TManualTimers timers;
-  TMenuPlatformInstallation installation{presenter, timers};
+  scene::TServiceInstallation<IMenuPresenter> presenterInstallation{presenter};
+  scene::TServiceInstallation<IOneShotTimerSource> timersInstallation{timers};
   std::unique_ptr<TPopupMenu> menu = std::make_unique<TPopupMenu>();
   TMenuItem *one = nullptr, *two = nullptr, *three = nullptr, *four = nullptr;
   Lines log;

@@ -6,24 +6,14 @@
 
 namespace scene {
 
-namespace {
-IAnimationPlatform* GPlatform = nullptr;
-}  // namespace
-
-void InstallAnimationPlatform(IAnimationPlatform* platform) {
-  if (platform == GPlatform) return;
-  // The clock's timer was made by the old platform and must not outlive it.
+void TServiceChange<IAnimationPlatform>::Before(IAnimationPlatform*, IAnimationPlatform*) {
   TAniThread::FreeClock();
-  GPlatform = platform;
 }
 
 IAnimationPlatform& AnimationPlatform() {
-  if (!GPlatform) throw std::logic_error("No animation platform is installed.");
-  return *GPlatform;
-}
-
-bool HasAnimationPlatform() {
-  return GPlatform != nullptr;
+  IAnimationPlatform* platform = TService<IAnimationPlatform>::Get();
+  if (!platform) throw std::logic_error("No animation platform is installed.");
+  return *platform;
 }
 
 }  // namespace scene

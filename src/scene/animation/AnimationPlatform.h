@@ -1,15 +1,18 @@
 // What the animation clock needs from the platform: a monotonic time source, one periodic
 // timer of the user-interface thread, and a queue of tasks for that thread.
 //
-// The program installs one platform at start-up, before any animation starts (the Qt one in
-// ui/qt); tests install a hand-driven one and fire the timer and run the queued tasks
-// themselves. The runtime does not own the platform. Installing another platform, or none,
-// frees the clock (its timer belongs to the old platform); animations that were registered
-// with it stay marked running but receive no ticks until they are started again.
+// The program installs one platform at start-up (scene::TService<IAnimationPlatform>), before
+// any animation starts (the Qt one in ui/qt); tests install a hand-driven one and fire the
+// timer and run the queued tasks themselves. The runtime does not own the platform. Installing
+// another platform, or none, frees the clock (its timer belongs to the old platform); animations
+// that were registered with it stay marked running but receive no ticks until they are started
+// again.
 #pragma once
 
 #include <functional>
 #include <memory>
+
+#include "scene/service/Service.h"
 
 namespace scene {
 
@@ -35,21 +38,16 @@ class IAnimationPlatform {
   virtual void QueueTask(std::function<void()> task) = 0;
 };
 
-// Null uninstalls. Not owned.
-void InstallAnimationPlatform(IAnimationPlatform* platform);
+// The clock's timer was made by the old platform and must not outlive it.
+template <>
+struct TServiceChange<IAnimationPlatform> {
+  static void Before(IAnimationPlatform* old, IAnimationPlatform* next);
+};
+
 // The installed platform; throws std::logic_error when none is installed.
 IAnimationPlatform& AnimationPlatform();
-bool HasAnimationPlatform();
-
-// Installs a platform for the lifetime of a scope and uninstalls it at the end.
-class TAnimationPlatformInstallation {
- public:
-  explicit TAnimationPlatformInstallation(IAnimationPlatform& platform) {
-    InstallAnimationPlatform(&platform);
-  }
-  ~TAnimationPlatformInstallation() { InstallAnimationPlatform(nullptr); }
-  TAnimationPlatformInstallation(const TAnimationPlatformInstallation&) = delete;
-  TAnimationPlatformInstallation& operator=(const TAnimationPlatformInstallation&) = delete;
-};
+inline bool HasAnimationPlatform() {
+  return TService<IAnimationPlatform>::Get() != nullptr;
+}
 
 }  // namespace scene

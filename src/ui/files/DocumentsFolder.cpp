@@ -1,22 +1,12 @@
 #include "ui/files/DocumentsFolder.h"
 
-#include <utility>
+#include "scene/service/Service.h"
 
 namespace ui {
 
-namespace {
-TDocumentsFolderSource& InstalledSource() {
-  static TDocumentsFolderSource source;
-  return source;
-}
-}  // namespace
-
-void InstallDocumentsFolderSource(TDocumentsFolderSource source) {
-  InstalledSource() = std::move(source);
-}
-
 std::string DocumentsFolder() {
-  return InstalledSource() ? InstalledSource()() : std::string();
+  IDocumentsFolder* folder = scene::TService<IDocumentsFolder>::Get();
+  return folder ? folder->Path() : std::string();
 }
 
 }  // namespace ui

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "scene/render/TextureImage.h"
+#include "scene/service/Service.h"
 #include "ui/files/BitmapCodecs.h"
 
 namespace ui {
@@ -26,21 +27,6 @@ class IImageFileWriter {
   // encoder or the writing fails.
   virtual void Write(const scene::TTextureImage& picture, TImageContainer container,
                      std::optional<float> quality, const std::string& path) = 0;
-};
-
-// The installed writer, or null. Not owned.
-void InstallImageFileWriter(IImageFileWriter* writer);
-IImageFileWriter* ImageFileWriter();
-
-// Installs a writer for the lifetime of a scope.
-class TImageFileWriterInstallation {
- public:
-  explicit TImageFileWriterInstallation(IImageFileWriter& writer) {
-    InstallImageFileWriter(&writer);
-  }
-  ~TImageFileWriterInstallation() { InstallImageFileWriter(nullptr); }
-  TImageFileWriterInstallation(const TImageFileWriterInstallation&) = delete;
-  TImageFileWriterInstallation& operator=(const TImageFileWriterInstallation&) = delete;
 };
 
 }  // namespace ui

@@ -4,17 +4,6 @@
 
 namespace ui {
 
-namespace {
-ISaveDialogPresenter* InstalledPresenter = nullptr;
-}
-
-void InstallSaveDialogPresenter(ISaveDialogPresenter* presenter) {
-  InstalledPresenter = presenter;
-}
-ISaveDialogPresenter* SaveDialogPresenter() {
-  return InstalledPresenter;
-}
-
 std::vector<TFileType> ParseFilter(const std::string& filter) {
   std::vector<std::string> parts;
   size_t start = 0;
@@ -38,7 +27,7 @@ void TSaveDialog::SetInitialDir(std::string folder) {
 bool TSaveDialog::Execute() {
   if (OnShow) OnShow(*this);
   std::optional<TSaveDialogAnswer> answer;
-  if (ISaveDialogPresenter* presenter = SaveDialogPresenter()) {
+  if (ISaveDialogPresenter* presenter = scene::TService<ISaveDialogPresenter>::Get()) {
     TSaveDialogRequest request;
     request.Title = FTitle;
     request.DefaultExt = FDefaultExt;

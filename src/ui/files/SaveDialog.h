@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "scene/service/Service.h"
 #include "scene/tree/SceneNode.h"
 
 namespace ui {
@@ -50,20 +51,6 @@ class ISaveDialogPresenter {
   virtual ~ISaveDialogPresenter() = default;
   // Runs the dialog modally; none when the user cancelled.
   virtual std::optional<TSaveDialogAnswer> Run(const TSaveDialogRequest& request) = 0;
-};
-
-// The installed presenter, or null (Execute then answers False). Not owned.
-void InstallSaveDialogPresenter(ISaveDialogPresenter* presenter);
-ISaveDialogPresenter* SaveDialogPresenter();
-
-class TSaveDialogPresenterInstallation {
- public:
-  explicit TSaveDialogPresenterInstallation(ISaveDialogPresenter& presenter) {
-    InstallSaveDialogPresenter(&presenter);
-  }
-  ~TSaveDialogPresenterInstallation() { InstallSaveDialogPresenter(nullptr); }
-  TSaveDialogPresenterInstallation(const TSaveDialogPresenterInstallation&) = delete;
-  TSaveDialogPresenterInstallation& operator=(const TSaveDialogPresenterInstallation&) = delete;
 };
 
 // Splits a filter of description and pattern pairs separated by "|" ("jpg|*.jpg|bmp|*.bmp");

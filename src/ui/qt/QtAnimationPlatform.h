@@ -2,11 +2,11 @@
 // tasks queued to the GUI thread's event loop.
 //
 // Create it on the GUI thread once the application object exists and install it with
-// scene::InstallAnimationPlatform (or a scene::TAnimationPlatformInstallation) before the
-// first window is created; uninstall it before it is destroyed. Timer events are delivered by
-// whatever event loop runs, modal ones included. An error thrown by a tick leaves the timer's
-// slot and reaches the application's notify(), which reports it; the timer keeps running.
-// Tasks still queued when the platform is destroyed are dropped.
+// scene::TServiceInstallation<scene::IAnimationPlatform> before the first window is created;
+// uninstall it before it is destroyed. Timer events are delivered by whatever event loop runs,
+// modal ones included. An error thrown by a tick leaves the timer's slot and reaches the
+// application's notify(), which reports it; the timer keeps running. Tasks still queued when the
+// platform is destroyed are dropped.
 #pragma once
 
 #include <QElapsedTimer>

@@ -12,7 +12,7 @@ using scene::TManualAnimationPlatform;
 // The platform installed for the life of a fixture; the clock is freed with it.
 struct TManualAnimationScope {
   TManualAnimationPlatform Platform;
-  TAnimationPlatformInstallation Installation{Platform};
+  TServiceInstallation<IAnimationPlatform> Installation{Platform};
 };
 
 // A stand-in for a window: the root of a tree whose animations run on the clock.

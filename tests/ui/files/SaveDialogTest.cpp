@@ -15,7 +15,7 @@ namespace {
 
 struct SaveDialog : ::testing::Test {
   testing::TScriptedSaveDialog presenter;
-  TSaveDialogPresenterInstallation installation{presenter};
+  scene::TServiceInstallation<ISaveDialogPresenter> installation{presenter};
   TFormBase form;
   TSaveDialog* dialog = new TSaveDialog;
   std::vector<std::string> events;

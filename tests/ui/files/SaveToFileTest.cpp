@@ -17,7 +17,7 @@ namespace {
 
 struct SaveToFile : ::testing::Test {
   testing::TRecordingImageWriter writer;
-  TImageFileWriterInstallation installation{writer};
+  scene::TServiceInstallation<IImageFileWriter> installation{writer};
   TBitmap bitmap{scene::TTextureImage(4, 3)};
 };
 

@@ -46,7 +46,7 @@ struct QtClock : ::testing::Test {
   char* argv[2] = {name, nullptr};
   TProbeApplication application{argc, argv};
   TQtAnimationPlatform platform;
-  scene::TAnimationPlatformInstallation installation{platform};
+  scene::TServiceInstallation<scene::IAnimationPlatform> installation{platform};
   scene::testing::TTestForm form;
   scene::TControl3D* camera = new scene::TControl3D;
 
