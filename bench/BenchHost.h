@@ -6,8 +6,8 @@
 #include <string>
 
 #include "support/RecordingContext.h"
-#include "ui/ContextFactory.h"
-#include "ui/WindowHost.h"
+#include "ui/window/ContextFactory.h"
+#include "ui/window/WindowHost.h"
 
 namespace bench {
 

@@ -6,8 +6,8 @@
 
 #include "BenchHost.h"
 #include "app/StoredScene.h"
-#include "ui/Form.h"
-#include "ui/Viewport3D.h"
+#include "ui/view3d/Viewport3D.h"
+#include "ui/window/Form.h"
 
 namespace {
 

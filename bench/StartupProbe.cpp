@@ -16,7 +16,7 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "assets/EmbeddedAssets.h"
-#include "ui/PngDecoder.h"
+#include "ui/files/PngDecoder.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"
 

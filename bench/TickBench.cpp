@@ -11,7 +11,7 @@
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "support/ManualAnimationPlatform.h"
-#include "ui/Shell.h"
+#include "ui/window/Shell.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include "gestures/GestureFakes.h"
 #include "support/FakeWindowHost.h"
 #include "support/ManualAnimationPlatform.h"
-#include "ui/Keys.h"
-#include "ui/Shell.h"
+#include "ui/basics/Keys.h"
 #include "ui/gestures/MultiTouchManager.h"
+#include "ui/window/Shell.h"
 
 namespace {
 

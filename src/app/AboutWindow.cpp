@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "assets/EmbeddedAssets.h"
-#include "ui/PngDecoder.h"
-#include "ui/WebBrowser.h"
+#include "ui/files/PngDecoder.h"
+#include "ui/services/WebBrowser.h"
 #include "ui/window/WindowService.h"
 
 namespace app {

@@ -5,10 +5,10 @@
 // as it was left; it lives until the program ends.
 #pragma once
 
-#include "ui/Form.h"
-#include "ui/ShadowEffect.h"
 #include "ui/controls/Image.h"
-#include "ui/controls/TextControls.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
+#include "ui/window/ShadowEffect.h"
 
 namespace app {
 

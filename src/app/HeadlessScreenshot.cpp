@@ -10,11 +10,11 @@
 #include "app/MainWindow.h"
 #include "app/SceneTextures.h"
 #include "scene/animation/ManualAnimationPlatform.h"
-#include "ui/Shell.h"
 #include "ui/files/ImageFileWriter.h"
 #include "ui/qt/OffscreenWindowHost.h"
 #include "ui/qt/OverlayFont.h"
 #include "ui/qt/QtImageFileWriter.h"
+#include "ui/window/Shell.h"
 
 namespace app {
 

@@ -8,15 +8,15 @@
 #include "app/OrbitAnimation.h"
 #include "app/SceneTextures.h"
 #include "app/StoredScene.h"
-#include "ui/Form.h"
-#include "ui/PopupMenu.h"
-#include "ui/Shell.h"
+#include "ui/basics/GestureEvent.h"
 #include "ui/controls/Text.h"
-#include "ui/controls/TextControls.h"
+#include "ui/dialogs/SaveDialog.h"
 #include "ui/files/BitmapCodecs.h"
-#include "ui/files/SaveDialog.h"
-#include "ui/gestures/GestureEvent.h"
+#include "ui/menu/PopupMenu.h"
 #include "ui/style/StyleBook.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
+#include "ui/window/Shell.h"
 
 namespace app {
 

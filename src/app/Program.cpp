@@ -6,11 +6,10 @@
 #include "app/MainWindow.h"
 #include "app/SceneTextures.h"
 #include "scene/animation/AnimationPlatform.h"
-#include "ui/MenuPresenter.h"
-#include "ui/Shell.h"
+#include "ui/dialogs/SaveDialog.h"
 #include "ui/files/DocumentsFolder.h"
 #include "ui/files/ImageFileWriter.h"
-#include "ui/files/SaveDialog.h"
+#include "ui/menu/MenuPresenter.h"
 #include "ui/qt/QtAnimationPlatform.h"
 #include "ui/qt/QtDocumentsFolder.h"
 #include "ui/qt/QtImageFileWriter.h"
@@ -20,6 +19,7 @@
 #include "ui/qt/QtShell.h"
 #include "ui/qt/QtTextureUploader.h"
 #include "ui/qt/QtWebBrowser.h"
+#include "ui/window/Shell.h"
 
 namespace app {
 

@@ -23,7 +23,7 @@
 #include "scene/objects/Dummy.h"
 #include "scene/objects/Light.h"
 #include "scene/objects/Sphere.h"
-#include "ui/Viewport3D.h"
+#include "ui/view3d/Viewport3D.h"
 
 namespace app {
 

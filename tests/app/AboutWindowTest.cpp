@@ -10,7 +10,7 @@
 #include "MainWindowFixture.h"
 #include "support/FakePlatformWindow.h"
 #include "support/RecordingPainter.h"
-#include "ui/WebBrowser.h"
+#include "ui/services/WebBrowser.h"
 
 namespace app {
 namespace {

@@ -18,7 +18,7 @@
 #include "support/FakeWindowHost.h"
 #include "support/ManualAnimationPlatform.h"
 #include "support/ViewPixel.h"
-#include "ui/Shell.h"
+#include "ui/window/Shell.h"
 
 namespace app::testing {
 

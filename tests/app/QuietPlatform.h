@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "ui/Shell.h"
+#include "ui/window/Shell.h"
 
 namespace app::testing {
 

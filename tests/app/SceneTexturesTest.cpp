@@ -14,8 +14,8 @@
 
 #include "app/SceneTextures.h"
 #include "app/StoredScene.h"
-#include "ui/Form.h"
-#include "ui/PngDecoder.h"
+#include "ui/files/PngDecoder.h"
+#include "ui/window/Form.h"
 
 namespace app {
 namespace {

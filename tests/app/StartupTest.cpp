@@ -12,7 +12,7 @@
 #include "app/MainWindow.h"
 #include "scene/animation/AniThread.h"
 #include "support/ManualAnimationPlatform.h"
-#include "ui/Shell.h"
+#include "ui/window/Shell.h"
 
 namespace app {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "app/StoredScene.h"
 #include "support/RecordingContext.h"
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 
 namespace app {
 namespace {

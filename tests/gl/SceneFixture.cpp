@@ -12,7 +12,7 @@
 #include "app/SceneTextures.h"
 #include "assets/EmbeddedAssets.h"
 #include "gl/GLContext3D.h"
-#include "ui/PngDecoder.h"
+#include "ui/files/PngDecoder.h"
 
 namespace scene::gl::testing {
 

@@ -15,8 +15,8 @@
 
 #include "app/StoredScene.h"
 #include "scene/render/TextureImage.h"
-#include "ui/Form.h"
-#include "ui/Viewport3D.h"
+#include "ui/view3d/Viewport3D.h"
+#include "ui/window/Form.h"
 
 namespace scene::gl::testing {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 

@@ -3,8 +3,8 @@
 // whole device pixels and its size rounded to whole device pixels, drawn smoothly.
 #pragma once
 
-#include "ui/Control.h"
 #include "ui/paint/Bitmap.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 

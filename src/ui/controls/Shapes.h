@@ -2,8 +2,8 @@
 // that only holds other controls.
 #pragma once
 
-#include "ui/Control.h"
 #include "ui/paint/Fill.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 

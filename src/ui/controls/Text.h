@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "ui/Control.h"
 #include "ui/text/TextLayout.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 

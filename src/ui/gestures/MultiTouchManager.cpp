@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "scene/tree/SceneNode.h"
-#include "ui/Control.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 

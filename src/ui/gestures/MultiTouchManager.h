@@ -30,10 +30,10 @@
 #include <span>
 #include <vector>
 
-#include "ui/OneShotTimer.h"
-#include "ui/PointF.h"
-#include "ui/gestures/GestureEvent.h"
+#include "ui/basics/GestureEvent.h"
+#include "ui/basics/PointF.h"
 #include "ui/gestures/TouchWindow.h"
+#include "ui/services/OneShotTimer.h"
 
 namespace scene {
 class TSceneNode;

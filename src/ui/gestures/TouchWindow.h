@@ -1,7 +1,7 @@
 // What the touch recognizer asks of the window whose touches it recognises.
 #pragma once
 
-#include "ui/PointF.h"
+#include "ui/basics/PointF.h"
 
 namespace scene {
 class TSceneNode;

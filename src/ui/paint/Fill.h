@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "scene/math/AlphaColor.h"
-#include "ui/PointF.h"
+#include "ui/basics/PointF.h"
 
 namespace ui {
 

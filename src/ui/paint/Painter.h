@@ -10,10 +10,10 @@
 #include <string_view>
 
 #include "scene/math/AlphaColor.h"
-#include "ui/PointF.h"
+#include "ui/basics/PointF.h"
 #include "ui/paint/Bitmap.h"
 #include "ui/paint/Fill.h"
-#include "ui/text/Font.h"
+#include "ui/paint/Font.h"
 
 namespace ui {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 

@@ -16,7 +16,7 @@
 #include <optional>
 
 #include "scene/input/PointerEvent.h"
-#include "ui/PointF.h"
+#include "ui/basics/PointF.h"
 
 namespace ui {
 

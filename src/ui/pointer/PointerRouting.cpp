@@ -1,9 +1,9 @@
 #include "ui/pointer/PointerRouting.h"
 
 #include "scene/objects/Control3D.h"
-#include "ui/Control.h"
-#include "ui/Form.h"
-#include "ui/Viewport3D.h"
+#include "ui/view3d/Viewport3D.h"
+#include "ui/window/Control.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 

@@ -16,8 +16,8 @@
 
 #include "scene/input/PointerEvent.h"
 #include "scene/tree/SceneNode.h"
-#include "ui/Keys.h"
-#include "ui/PointF.h"
+#include "ui/basics/Keys.h"
+#include "ui/basics/PointF.h"
 
 namespace ui {
 

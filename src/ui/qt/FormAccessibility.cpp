@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-#include "ui/AccessibleControls.h"
-#include "ui/Control.h"
-#include "ui/Form.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/qt/FormWindow.h"
+#include "ui/window/Control.h"
+#include "ui/window/Form.h"
 
 namespace ui::qt {
 

@@ -15,7 +15,7 @@
 #include <unordered_map>
 
 #include "scene/tree/SceneNode.h"
-#include "ui/WindowHost.h"
+#include "ui/window/WindowHost.h"
 
 class QAccessibleEvent;
 class QAccessibleInterface;

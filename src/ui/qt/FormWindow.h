@@ -14,7 +14,6 @@
 #include <functional>
 #include <memory>
 
-#include "ui/Form.h"
 #include "ui/gestures/MultiTouchManager.h"
 #include "ui/gestures/TouchWindow.h"
 #include "ui/pointer/PointerInput.h"
@@ -22,6 +21,7 @@
 #include "ui/qt/NativeZoom.h"
 #include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtPainter.h"
+#include "ui/window/Form.h"
 
 namespace ui::qt {
 

@@ -5,7 +5,7 @@
 #include <Qt>
 
 #include "scene/input/PointerEvent.h"
-#include "ui/Keys.h"
+#include "ui/basics/Keys.h"
 
 namespace ui::qt {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "gl/HeadlessGLContext.h"
-#include "ui/Form.h"
-#include "ui/WindowHost.h"
+#include "ui/window/Form.h"
+#include "ui/window/WindowHost.h"
 
 namespace ui::qt {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/text/Font.h"
+#include "ui/paint/Font.h"
 
 namespace ui::qt {
 

@@ -10,7 +10,7 @@
 #include <QSize>
 #include <vector>
 
-#include "ui/MenuPresenter.h"
+#include "ui/menu/MenuPresenter.h"
 
 namespace ui::qt {
 

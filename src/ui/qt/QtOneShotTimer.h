@@ -6,7 +6,7 @@
 // QTimer to the event loop to free.
 #pragma once
 
-#include "ui/OneShotTimer.h"
+#include "ui/services/OneShotTimer.h"
 
 namespace ui::qt {
 

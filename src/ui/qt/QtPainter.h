@@ -21,7 +21,7 @@
 #include <memory>
 
 #include "scene/render/TextureImage.h"
-#include "ui/PointF.h"
+#include "ui/basics/PointF.h"
 #include "ui/paint/Painter.h"
 
 class QPainter;

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWindow>
 
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 
 namespace ui::qt {
 

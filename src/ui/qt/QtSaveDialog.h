@@ -3,7 +3,7 @@
 // transient for the dialog's owner window, with no question before replacing a file.
 #pragma once
 
-#include "ui/files/SaveDialog.h"
+#include "ui/dialogs/SaveDialog.h"
 
 class QFileDialog;
 

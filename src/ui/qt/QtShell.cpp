@@ -9,10 +9,10 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "ui/ErrorMessage.h"
-#include "ui/ErrorReport.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/OverlayFont.h"
+#include "ui/services/ErrorMessage.h"
+#include "ui/services/ErrorReport.h"
 
 namespace ui::qt {
 

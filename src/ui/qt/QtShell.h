@@ -6,7 +6,7 @@
 #include <deque>
 #include <map>
 
-#include "ui/Shell.h"
+#include "ui/window/Shell.h"
 
 namespace ui::qt {
 

@@ -1,7 +1,7 @@
 // The default web browser through the desktop's URL handler (QDesktopServices).
 #pragma once
 
-#include "ui/WebBrowser.h"
+#include "ui/services/WebBrowser.h"
 
 namespace ui::qt {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/Control.h"
 #include "ui/paint/Bitmap.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 

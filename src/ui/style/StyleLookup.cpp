@@ -1,8 +1,8 @@
 #include "ui/style/StyleLookup.h"
 
-#include "ui/Form.h"
 #include "ui/style/PlatformStyle.h"
 #include "ui/style/StyleBook.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/Form.h"
 #include "ui/controls/Shapes.h"
 #include "ui/style/PlatformStyle.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 

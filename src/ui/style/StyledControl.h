@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "ui/Control.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 

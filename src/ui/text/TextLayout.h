@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/paint/Font.h"
 #include "ui/paint/Painter.h"
-#include "ui/text/Font.h"
 
 namespace ui {
 

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/Form.h"
-#include "ui/Viewport3D.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 

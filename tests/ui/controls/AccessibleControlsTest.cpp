@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "support/FakeWindowHost.h"
-#include "ui/AccessibleControls.h"
-#include "ui/Form.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/controls/Text.h"
-#include "ui/controls/TextControls.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

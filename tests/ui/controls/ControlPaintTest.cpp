@@ -10,13 +10,13 @@
 
 #include "support/PanelElement.h"
 #include "support/RecordingPainter.h"
-#include "ui/Form.h"
 #include "ui/controls/Shapes.h"
 #include "ui/controls/Text.h"
-#include "ui/controls/TextControls.h"
 #include "ui/style/PlatformStyle.h"
 #include "ui/style/StyleBook.h"
 #include "ui/style/StyleObjects.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
-#include "ui/Viewport3D.h"
-#include "ui/controls/TextControls.h"
+#include "ui/style/TextControls.h"
+#include "ui/view3d/Viewport3D.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "support/RecordingPainter.h"
-#include "ui/Form.h"
-#include "ui/ShadowEffect.h"
 #include "ui/controls/Text.h"
+#include "ui/window/Form.h"
+#include "ui/window/ShadowEffect.h"
 
 namespace ui {
 namespace {

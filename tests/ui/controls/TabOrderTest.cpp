@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "support/RecordingPainter.h"
-#include "ui/Form.h"
-#include "ui/TabOrder.h"
-#include "ui/controls/TextControls.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
+#include "ui/window/TabOrder.h"
 
 namespace ui {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "ui/gestures/GestureEvent.h"
+#include "ui/basics/GestureEvent.h"
 
 namespace ui {
 

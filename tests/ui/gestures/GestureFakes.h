@@ -7,10 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "ui/Form.h"
-#include "ui/OneShotTimer.h"
-#include "ui/gestures/GestureEvent.h"
+#include "ui/basics/GestureEvent.h"
 #include "ui/gestures/TouchWindow.h"
+#include "ui/services/OneShotTimer.h"
+#include "ui/window/Form.h"
 
 namespace ui::testing {
 

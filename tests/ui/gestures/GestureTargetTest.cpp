@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "EventPrinting.h"
-#include "ui/Control.h"
-#include "ui/ErrorReport.h"
-#include "ui/Form.h"
+#include "ui/services/ErrorReport.h"
+#include "ui/window/Control.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

@@ -11,8 +11,8 @@
 #include "EventPrinting.h"
 #include "GestureFakes.h"
 #include "scene/objects/Control3D.h"
-#include "ui/Control.h"
 #include "ui/gestures/MultiTouchManager.h"
+#include "ui/window/Control.h"
 
 namespace ui {
 namespace {

@@ -2,8 +2,8 @@
 // that has one, and of the control that holds the pointer while it is pressed.
 #include <gtest/gtest.h>
 
-#include "ui/Form.h"
-#include "ui/controls/TextControls.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/Control.h"
-#include "ui/Form.h"
-#include "ui/PopupMenu.h"
+#include "ui/menu/PopupMenu.h"
 #include "ui/pointer/PointerInput.h"
+#include "ui/window/Control.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

@@ -13,9 +13,9 @@
 #include "scene/render/Context3D.h"
 #include "support/FakeWindowHost.h"
 #include "support/ViewPixel.h"
-#include "ui/Form.h"
-#include "ui/PopupMenu.h"
-#include "ui/Viewport3D.h"
+#include "ui/menu/PopupMenu.h"
+#include "ui/view3d/Viewport3D.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

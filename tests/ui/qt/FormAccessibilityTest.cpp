@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
 #include "ui/controls/Text.h"
-#include "ui/controls/TextControls.h"
 #include "ui/qt/FormWindow.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
 
 namespace ui::qt {
 namespace {

@@ -23,11 +23,11 @@
 
 #include "VirtualScreen.h"
 #include "scene/objects/Sphere.h"
-#include "ui/Control.h"
-#include "ui/Form.h"
-#include "ui/Viewport3D.h"
 #include "ui/qt/FormWindow.h"
 #include "ui/qt/QtShell.h"
+#include "ui/view3d/Viewport3D.h"
+#include "ui/window/Control.h"
+#include "ui/window/Form.h"
 
 namespace ui::qt {
 namespace {

@@ -9,12 +9,12 @@
 
 #include "support/PanelElement.h"
 #include "support/RecordingPainter.h"
-#include "ui/Form.h"
 #include "ui/controls/Shapes.h"
-#include "ui/controls/TextControls.h"
 #include "ui/style/PlatformStyle.h"
 #include "ui/style/StyleBook.h"
 #include "ui/style/StyleLookup.h"
+#include "ui/style/TextControls.h"
+#include "ui/window/Form.h"
 
 namespace ui {
 namespace {

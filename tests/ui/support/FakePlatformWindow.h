@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 #include "ui/window/PlatformWindow.h"
 
 namespace ui::testing {

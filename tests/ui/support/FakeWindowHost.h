@@ -8,8 +8,8 @@
 
 #include "support/RecordingContext.h"
 #include "support/RecordingPainter.h"
-#include "ui/ContextFactory.h"
-#include "ui/WindowHost.h"
+#include "ui/window/ContextFactory.h"
+#include "ui/window/WindowHost.h"
 
 namespace ui::testing {
 

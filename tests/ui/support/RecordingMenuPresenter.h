@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/MenuPresenter.h"
+#include "ui/menu/MenuPresenter.h"
 
 namespace ui::testing {
 

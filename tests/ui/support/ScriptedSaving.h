@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/dialogs/SaveDialog.h"
 #include "ui/files/ImageFileWriter.h"
-#include "ui/files/SaveDialog.h"
 
 namespace ui::testing {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "support/FakePlatformWindow.h"
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 #include "ui/window/WindowService.h"
 
 namespace ui {

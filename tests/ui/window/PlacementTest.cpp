@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "support/FakePlatformWindow.h"
-#include "ui/Form.h"
+#include "ui/window/Form.h"
 #include "ui/window/WindowService.h"
 
 namespace ui {
