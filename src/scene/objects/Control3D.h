@@ -24,22 +24,21 @@
 #include "scene/input/PointerEvent.h"
 #include "scene/math/Matrix3D.h"
 #include "scene/math/Quaternion3D.h"
+#include "scene/render/SceneHost.h"
 #include "scene/tree/Position3D.h"
 #include "scene/tree/SceneNode.h"
 
 namespace scene {
 
-class ISceneHost;
 class TContext3D;
 class TMaterial;
 
-enum class TProjectionKind { Camera, Screen };
 enum class TAxis { X, Y, Z };
 
 // r := v - 360 * trunc(v * single(1/360)), plus 360 when negative, in extended precision.
 float ReduceAngle(float v);
 
-class TControl3D : public TSceneNode {
+class TControl3D : public TSceneNode, public IPointerTarget {
  public:
   TControl3D();
   ~TControl3D() override;
@@ -151,6 +150,22 @@ class TControl3D : public TSceneNode {
   void ReleaseClick();
   TMouseEvent3D OnMouseDown, OnMouseUp;
   TMouseMoveEvent3D OnMouseMove;
+
+  // As the window's pointer routing sees this object: the steps above, and AutoCapture.
+  IPointerTarget* PointerTarget() override { return this; }
+  TSceneNode& PointerNode() override { return *this; }
+  // The point in the viewport's coordinates and the pick ray in this object's own; a zero
+  // point and no ray when the object is in no view.
+  TPointerEvent PointerEventAt(float clientX, float clientY) override;
+  void PointerDown(const TPointerEvent& event) override;
+  void PointerMove(const TPointerEvent& event) override;
+  void PointerClick(const TPointerEvent& /*event*/) override { ReleaseClick(); }
+  void PointerUp(const TPointerEvent& event) override;
+  void PointerWheel(TShiftState shift, int wheelDelta, bool& handled) override {
+    MouseWheel(shift, wheelDelta, handled);
+  }
+  void PointerHover(bool over) override { SetMouseOver(over); }
+  bool CapturesPointer() const override { return FAutoCapture; }
   TMouseWheelEvent OnMouseWheel;
   TSenderEvent OnClick, OnDblClick;
 

@@ -33,6 +33,41 @@ void TControl3D::MouseWheel(TShiftState shift, int wheelDelta, bool& handled) {
   if (OnMouseWheel) OnMouseWheel(*this, shift, wheelDelta, handled);
 }
 
+namespace {
+
+// The ray as the handlers take it: a point (w 1) and a direction (w 0); both the default
+// vector when the object is in no view.
+TVector3D RayPoint(const TPointerEvent& e) {
+  return e.Ray ? TVector3D{e.Ray->Origin.X, e.Ray->Origin.Y, e.Ray->Origin.Z, 1} : TVector3D{};
+}
+
+TVector3D RayDirection(const TPointerEvent& e) {
+  return e.Ray ? TVector3D{e.Ray->Direction.X, e.Ray->Direction.Y, e.Ray->Direction.Z, 0}
+               : TVector3D{};
+}
+
+}  // namespace
+
+TPointerEvent TControl3D::PointerEventAt(float clientX, float clientY) {
+  TPointerEvent e;
+  TPickRay ray;
+  if (FViewport && FViewport->PointAndRayAt(clientX, clientY, FProjection, e.X, e.Y, ray))
+    e.Ray = ToLocal(ray, InvertAbsoluteMatrix());
+  return e;
+}
+
+void TControl3D::PointerDown(const TPointerEvent& e) {
+  MouseDown(e.Button, e.Shift, e.X, e.Y, RayPoint(e), RayDirection(e));
+}
+
+void TControl3D::PointerMove(const TPointerEvent& e) {
+  MouseMove(e.Shift, e.X, e.Y, RayPoint(e), RayDirection(e));
+}
+
+void TControl3D::PointerUp(const TPointerEvent& e) {
+  MouseUp(e.Button, e.Shift, e.X, e.Y, RayPoint(e), RayDirection(e));
+}
+
 void TControl3D::ReleaseClick() {
   if (!FPressed || !FIsMouseOver) return;
   const bool doubleClick = FDoubleClick;

@@ -5,15 +5,24 @@
 
 namespace scene {
 
+TFreeObserver::~TFreeObserver() {
+  StopWatching();
+}
+
+void TFreeObserver::StopWatching() {
+  for (TSceneNode* observed : std::exchange(FObserved, {}))
+    std::erase(observed->FFreeObservers, this);
+}
+
 TSceneNode::~TSceneNode() {
   FDestroying = true;
-  const std::vector<TSceneNode*> observers = std::exchange(FFreeObservers, {});
-  for (TSceneNode* observer : observers) {
+  const std::vector<TFreeObserver*> observers = std::exchange(FFreeObservers, {});
+  for (TFreeObserver* observer : observers) {
     std::erase(observer->FObserved, this);
     observer->ObservedFreed(this);
   }
-  for (TSceneNode* observed : std::exchange(FObserved, {}))
-    std::erase(observed->FFreeObservers, this);
+  // Before the children go: none of them may tell this half-freed object anything.
+  StopWatching();
   // Free the children last to first; each removes itself from FChildren as it goes.
   while (!FChildren.empty()) {
     TSceneNode* child = FChildren.back();
@@ -29,7 +38,7 @@ TSceneNode::~TSceneNode() {
   }
 }
 
-void TSceneNode::AddFreeObserver(TSceneNode* observer) {
+void TSceneNode::AddFreeObserver(TFreeObserver* observer) {
   if (!observer || observer == this) return;
   if (std::find(FFreeObservers.begin(), FFreeObservers.end(), observer) != FFreeObservers.end())
     return;
@@ -37,7 +46,7 @@ void TSceneNode::AddFreeObserver(TSceneNode* observer) {
   observer->FObserved.push_back(this);
 }
 
-void TSceneNode::RemoveFreeObserver(TSceneNode* observer) {
+void TSceneNode::RemoveFreeObserver(TFreeObserver* observer) {
   if (!observer) return;
   std::erase(FFreeObservers, observer);
   std::erase(observer->FObserved, this);

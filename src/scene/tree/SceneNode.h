@@ -13,7 +13,31 @@
 
 namespace scene {
 
-class TSceneNode : public TPropertyHolder {
+class IPointerTarget;
+class TSceneNode;
+
+// Hears when the objects it watches are freed (a viewport forgetting its camera, the pointer
+// routing forgetting the object under the pointer): TSceneNode::AddFreeObserver links the two,
+// and the link is undone when either side goes first.
+class TFreeObserver {
+ public:
+  TFreeObserver() = default;
+  TFreeObserver(const TFreeObserver&) = delete;
+  TFreeObserver& operator=(const TFreeObserver&) = delete;
+
+ protected:
+  virtual ~TFreeObserver();
+  // `dying` is being freed; the link is already undone.
+  virtual void ObservedFreed(TSceneNode* dying) = 0;
+  // Stops watching every object.
+  void StopWatching();
+
+ private:
+  friend class TSceneNode;
+  std::vector<TSceneNode*> FObserved;  // the objects this one watches
+};
+
+class TSceneNode : public TPropertyHolder, public TFreeObserver {
  public:
   TSceneNode() = default;
   TSceneNode(const TSceneNode&) = delete;
@@ -64,8 +88,12 @@ class TSceneNode : public TPropertyHolder {
   // Free notification: `observer` is told through ObservedFreed when this object is freed
   // (a viewport forgetting its camera, a camera forgetting its target). Both directions are
   // unlinked when either side goes first.
-  void AddFreeObserver(TSceneNode* observer);
-  void RemoveFreeObserver(TSceneNode* observer);
+  void AddFreeObserver(TFreeObserver* observer);
+  void RemoveFreeObserver(TFreeObserver* observer);
+
+  // The object as the pointer routing sees it: 2D controls and 3D objects take the pointer;
+  // null for everything else.
+  virtual IPointerTarget* PointerTarget() { return nullptr; }
 
   // Animates the float property at `propertyName` (a dotted path such as "Position.Z") of this
   // object from its current value to `newValue` over `duration` seconds with a temporary
@@ -78,7 +106,7 @@ class TSceneNode : public TPropertyHolder {
   static const TPropertyTable& ClassProperties();
 
  protected:
-  virtual void ObservedFreed(TSceneNode* /*dying*/) {}
+  void ObservedFreed(TSceneNode* /*dying*/) override {}
 
   // Runs when loading of the whole tree is complete (children have already been told).
   virtual void LoadingFinished() {}
@@ -91,13 +119,13 @@ class TSceneNode : public TPropertyHolder {
   void SetDestroying() { FDestroying = true; }
 
  private:
+  friend class TFreeObserver;
   void DetachFromParent();
 
   std::string FName;
   TSceneNode* FParent = nullptr;
   std::vector<TSceneNode*> FChildren;
-  std::vector<TSceneNode*> FFreeObservers;  // observers of this object
-  std::vector<TSceneNode*> FObserved;       // objects this one observes
+  std::vector<TFreeObserver*> FFreeObservers;  // observers of this object
   int FUpdating = 0;
   bool FLoading = false;
   bool FDestroying = false;

@@ -40,20 +40,8 @@ int WholePixels(double v) {
 
 }  // namespace
 
-// A node of no tree that observes the freeing of the manager's targets.
-class TMultiTouchManager::TTargetWatch : public scene::TSceneNode {
- public:
-  explicit TTargetWatch(TMultiTouchManager& owner) : FOwner(owner) {}
-
- protected:
-  void ObservedFreed(scene::TSceneNode* dying) override { FOwner.TargetFreed(dying); }
-
- private:
-  TMultiTouchManager& FOwner;
-};
-
 TMultiTouchManager::TMultiTouchManager(ITouchWindow& window, IOneShotTimerSource& timers)
-    : FWindow(window), FTimers(timers), FWatch(std::make_unique<TTargetWatch>(*this)) {}
+    : FWindow(window), FTimers(timers) {}
 
 TMultiTouchManager::~TMultiTouchManager() {
   // The timer's callback refers to this manager.
@@ -259,12 +247,12 @@ void TMultiTouchManager::HandlePlatformGesture(int kind, TPointF location,
 void TMultiTouchManager::Retarget(scene::TSceneNode*& field, scene::TSceneNode* node) {
   scene::TSceneNode* old = std::exchange(field, node);
   if (old == node) return;
-  if (node) node->AddFreeObserver(FWatch.get());
+  if (node) node->AddFreeObserver(this);
   if (old && old != FTouchDownControl && old != FGestureControl && old != FPlatformGestureControl)
-    old->RemoveFreeObserver(FWatch.get());
+    old->RemoveFreeObserver(this);
 }
 
-void TMultiTouchManager::TargetFreed(scene::TSceneNode* dying) {
+void TMultiTouchManager::ObservedFreed(scene::TSceneNode* dying) {
   // The observation is already unlinked; only the fields are cleared.
   if (FTouchDownControl == dying) FTouchDownControl = nullptr;
   if (FGestureControl == dying) FGestureControl = nullptr;

@@ -30,14 +30,11 @@
 #include <span>
 #include <vector>
 
+#include "scene/tree/SceneNode.h"
 #include "ui/basics/GestureEvent.h"
 #include "ui/basics/PointF.h"
 #include "ui/gestures/TouchWindow.h"
 #include "ui/services/OneShotTimer.h"
-
-namespace scene {
-class TSceneNode;
-}
 
 namespace ui {
 
@@ -59,7 +56,7 @@ struct TPlatformGesture {
   friend bool operator==(const TPlatformGesture&, const TPlatformGesture&) = default;
 };
 
-class TMultiTouchManager {
+class TMultiTouchManager : private scene::TFreeObserver {
  public:
   static constexpr int DoubleTapInterval = 300;  // milliseconds
   static constexpr double ZoomStep = 2;          // pixels
@@ -91,8 +88,6 @@ class TMultiTouchManager {
   double TapTolerance() const;
 
  private:
-  class TTargetWatch;
-
   void TouchDown();
   void TouchMove();
   void TouchUp();
@@ -111,11 +106,10 @@ class TMultiTouchManager {
 
   // Points `field` at `node`, observing its freeing while any field refers to it.
   void Retarget(scene::TSceneNode*& field, scene::TSceneNode* node);
-  void TargetFreed(scene::TSceneNode* dying);
+  void ObservedFreed(scene::TSceneNode* dying) override;
 
   ITouchWindow& FWindow;
   IOneShotTimerSource& FTimers;
-  std::unique_ptr<TTargetWatch> FWatch;
 
   std::vector<TPointF> FTouches;
   TPointF FFirstPointer{-1, -1};

@@ -1,57 +1,11 @@
 #include "ui/pointer/PointerRouting.h"
 
-#include "scene/objects/Control3D.h"
-#include "ui/view3d/Viewport3D.h"
-#include "ui/window/Control.h"
-#include "ui/window/Form.h"
-
 namespace ui {
 
 namespace {
 
-using scene::TControl3D;
-using scene::TSceneNode;
-
-// A 3D object's event arguments: the point in its viewport's coordinates and the pick ray in
-// the object's own. Null viewport when the object is not in a view.
-struct TPoint3DEvent {
-  TViewport3D* Viewport = nullptr;
-  TPointF Local;
-  scene::TVector3D RayPos, RayDir;
-};
-
-TPoint3DEvent EventFor(TControl3D& object, TPointF client) {
-  TPoint3DEvent e;
-  e.Viewport = dynamic_cast<TViewport3D*>(object.Viewport());
-  if (!e.Viewport) return e;
-  e.Local = e.Viewport->ClientToLocal(client);
-  const scene::TPickRay ray = scene::ToLocal(e.Viewport->RayAt(e.Local, object.Projection()),
-                                             object.InvertAbsoluteMatrix());
-  e.RayPos = {ray.Origin.X, ray.Origin.Y, ray.Origin.Z, 1};
-  e.RayDir = {ray.Direction.X, ray.Direction.Y, ray.Direction.Z, 0};
-  return e;
-}
-
-bool IsPointerTarget(const TSceneNode* node) {
-  return dynamic_cast<const TControl*>(node) || dynamic_cast<const TControl3D*>(node);
-}
-
-void SetMouseOver(TSceneNode* target, bool over) {
-  if (auto* c = dynamic_cast<TControl*>(target)) c->SetMouseOver(over);
-  if (auto* o = dynamic_cast<TControl3D*>(target)) o->SetMouseOver(over);
-}
-
-// The first control of `owner`'s tree, depth first in child order, that is shown and enabled
-// and has a context menu; hidden and disabled controls are skipped with what they hold.
-TControl* FirstControlWithMenu(const TSceneNode& owner) {
-  for (TSceneNode* child : owner.Children()) {
-    auto* control = dynamic_cast<TControl*>(child);
-    if (!control || !control->Visible() || !control->Enabled()) continue;
-    if (control->PopupMenu()) return control;
-    if (TControl* inner = FirstControlWithMenu(*control)) return inner;
-  }
-  return nullptr;
-}
+using scene::IPointerTarget;
+using scene::TPointerEvent;
 
 bool IsContextMenuKey(TKeyCode key, scene::TShiftState shift) {
   const scene::TShiftState modifiers =
@@ -60,70 +14,72 @@ bool IsContextMenuKey(TKeyCode key, scene::TShiftState shift) {
          (key == vkApps && (modifiers & ~scene::ssShift) == 0);
 }
 
-void DeliverWheel(TSceneNode* target, scene::TShiftState shift, int wheelDelta, bool& handled) {
-  if (auto* control = dynamic_cast<TControl*>(target))
-    control->MouseWheel(shift, wheelDelta, handled);
-  else if (auto* object = dynamic_cast<TControl3D*>(target))
-    object->MouseWheel(shift, wheelDelta, handled);
+TPointerEvent EventAt(IPointerTarget& target, TPointF client, scene::TMouseButton button,
+                      scene::TShiftState shift) {
+  TPointerEvent e = target.PointerEventAt(client.X, client.Y);
+  e.Button = button;
+  e.Shift = shift;
+  return e;
+}
+
+// The next target up from `target` for a wheel turn: its parent, while that takes the pointer.
+IPointerTarget* ParentTarget(IPointerTarget& target) {
+  scene::TSceneNode* parent = target.PointerNode().Parent();
+  return parent ? parent->PointerTarget() : nullptr;
 }
 
 }  // namespace
 
-TSceneNode* TPointerRouting::ObjectAtPoint(TPointF point) const {
-  const auto& children = FForm.Children();
-  for (auto i = children.size(); i-- > 0;) {
-    auto* control = dynamic_cast<TControl*>(children[i]);
-    if (!control || !control->Visible()) continue;
-    if (TSceneNode* found = control->ObjectAtPoint(point)) return found;
-  }
-  return nullptr;
+scene::TSceneNode* TPointerRouting::ObjectAtPoint(TPointF point) const {
+  IPointerTarget* target = FWindow.TargetAt(point);
+  return target ? &target->PointerNode() : nullptr;
 }
 
 void TPointerRouting::MouseDown(scene::TMouseButton button, scene::TShiftState shift, float x,
                                 float y) {
-  FMousePos = {x, y};
-  TSceneNode* target = ObjectAtPoint(FMousePos);
-  if (auto* control = dynamic_cast<TControl*>(target)) {
-    SetFocus(control);
-    const TPointF local = control->ClientToLocal(FMousePos);
-    control->MouseDown(button, shift, local.X, local.Y);
-  } else if (auto* object = dynamic_cast<TControl3D*>(target)) {
-    SetFocus(object);
-    const TPoint3DEvent e = EventFor(*object, FMousePos);
-    object->MouseDown(button, shift, e.Local.X, e.Local.Y, e.RayPos, e.RayDir);
-    if (object->AutoCapture()) Capture(object);
+  PressOn(FWindow.TargetAt({x, y}), button, shift, {x, y});
+}
+
+void TPointerRouting::Press(scene::TMouseButton button, scene::TShiftState shift, float x, float y,
+                            TPointF screen) {
+  IPointerTarget* target = FWindow.TargetAt({x, y});
+  if (button == scene::mbRight && target) {
+    SetFocus(target);
+    if (target->OpenContextMenu(screen.X, screen.Y)) return;
   }
+  PressOn(target, button, shift, {x, y});
+}
+
+void TPointerRouting::PressOn(IPointerTarget* target, scene::TMouseButton button,
+                              scene::TShiftState shift, TPointF point) {
+  FMousePos = point;
+  if (!target) return;
+  SetFocus(target);
+  target->PointerDown(EventAt(*target, FMousePos, button, shift));
+  // Captured after the handler ran, so a handler sees the state before the press.
+  if (target->CapturesPointer()) Capture(target);
 }
 
 void TPointerRouting::MouseMove(scene::TShiftState shift, float x, float y) {
   FMousePos = {x, y};
-  TSceneNode* target = FCaptured;
+  IPointerTarget* target = FCaptured.Target;
   if (!target) {
-    target = ObjectAtPoint(FMousePos);
+    target = FWindow.TargetAt(FMousePos);
     SetHovered(target);
   }
-  if (auto* control = dynamic_cast<TControl*>(target)) {
-    const TPointF local = control->ClientToLocal(FMousePos);
-    control->MouseMove(shift, local.X, local.Y);
-  } else if (auto* object = dynamic_cast<TControl3D*>(target)) {
-    const TPoint3DEvent e = EventFor(*object, FMousePos);
-    object->MouseMove(shift, e.Local.X, e.Local.Y, e.RayPos, e.RayDir);
-  }
+  if (target) target->PointerMove(EventAt(*target, FMousePos, scene::mbLeft, shift));
 }
 
 void TPointerRouting::MouseUp(scene::TMouseButton button, scene::TShiftState shift, float x,
                               float y, bool doClick) {
   FMousePos = {x, y};
-  TSceneNode* target = FCaptured ? FCaptured : ObjectAtPoint(FMousePos);
-  if (auto* control = dynamic_cast<TControl*>(target)) {
-    const TPointF local = control->ClientToLocal(FMousePos);
-    if (doClick) control->ReleaseClick(local.X, local.Y);
-    control->MouseUp(button, shift, local.X, local.Y);
-  } else if (auto* object = dynamic_cast<TControl3D*>(target)) {
-    const TPoint3DEvent e = EventFor(*object, FMousePos);
-    if (doClick) object->ReleaseClick();
-    if (object->AutoCapture()) ReleaseCapture();
-    object->MouseUp(button, shift, e.Local.X, e.Local.Y, e.RayPos, e.RayDir);
+  IPointerTarget* target = FCaptured.Target ? FCaptured.Target : FWindow.TargetAt(FMousePos);
+  if (target) {
+    const TPointerEvent e = EventAt(*target, FMousePos, button, shift);
+    if (doClick) target->PointerClick(e);
+    // The release handler already sees the pointer free.
+    if (target == FCaptured.Target) ReleaseCapture();
+    target->PointerUp(e);
   }
   ReleaseCapture();
 }
@@ -131,72 +87,64 @@ void TPointerRouting::MouseUp(scene::TMouseButton button, scene::TShiftState shi
 void TPointerRouting::MouseWheel(scene::TShiftState shift, int wheelDelta, float x, float y,
                                  bool& handled) {
   FMousePos = {x, y};
-  if (FCaptured) {
-    DeliverWheel(FCaptured, shift, wheelDelta, handled);
+  if (FCaptured.Target) {
+    FCaptured.Target->PointerWheel(shift, wheelDelta, handled);
     return;
   }
   // From the target under the pointer up through its parents, while they take the pointer.
-  for (TSceneNode* target = ObjectAtPoint(FMousePos); !handled && IsPointerTarget(target);
-       target = target->Parent())
-    DeliverWheel(target, shift, wheelDelta, handled);
+  for (IPointerTarget* target = FWindow.TargetAt(FMousePos); !handled && target;
+       target = ParentTarget(*target))
+    target->PointerWheel(shift, wheelDelta, handled);
 }
 
 bool TPointerRouting::ContextMenuRequest(TPointF client, TPointF screen) {
-  TSceneNode* target = ObjectAtPoint(client);
+  IPointerTarget* target = FWindow.TargetAt(client);
   if (!target) return false;
   SetFocus(target);
-  auto* control = dynamic_cast<TControl*>(target);
-  return control && control->RequestContextMenu(screen);
+  return target->OpenContextMenu(screen.X, screen.Y);
 }
 
 bool TPointerRouting::KeyboardContextMenu(TKeyCode key, scene::TShiftState shift) {
   if (!IsContextMenuKey(key, shift)) return false;
-  auto* control = dynamic_cast<TControl*>(FFocused);
-  if (!control || !control->IsShownAndEnabled() || !control->PopupMenu())
-    control = FirstControlWithMenu(FForm);
-  if (!control) return false;
-  const TWindowRect r = control->AbsoluteRect();
-  return control->RequestContextMenu(
-      FForm.ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+  IPointerTarget* target = FFocused.Target;
+  if (!target || !target->HasContextMenu()) target = FWindow.FirstTargetWithMenu();
+  return target && target->OpenContextMenuAtCentre();
 }
 
-void TPointerRouting::Capture(TSceneNode* target) {
+void TPointerRouting::Capture(IPointerTarget* target) {
   Observe(FCaptured, target);
 }
 
-void TPointerRouting::SetFocus(TSceneNode* target) {
+void TPointerRouting::SetFocus(IPointerTarget* target) {
   // Only controls that take the keyboard focus do (a button); a press elsewhere (the 3D view,
   // a body, the panel) leaves the focus where it was.
-  auto* control = dynamic_cast<TControl*>(target);
-  if (!control || !control->CanFocus() || target == FFocused) return;
-  // Both controls change their look.
-  if (auto* old = dynamic_cast<TControl*>(FFocused)) old->Repaint();
+  if (!target || !target->TakesFocus() || target == FFocused.Target) return;
+  if (FFocused.Target) FFocused.Target->FocusChanged(false);
   Observe(FFocused, target);
-  control->Repaint();
-  control->AccessibleChanged(TAccessibleChange::Focus);
+  target->FocusChanged(true);
 }
 
-void TPointerRouting::SetHovered(TSceneNode* target) {
-  if (target == FHovered) return;
-  TSceneNode* old = FHovered;
+void TPointerRouting::SetHovered(IPointerTarget* target) {
+  if (target == FHovered.Target) return;
+  IPointerTarget* old = FHovered.Target;
   Observe(FHovered, target);
-  SetMouseOver(old, false);
-  SetMouseOver(target, true);
+  if (old) old->PointerHover(false);
+  if (target) target->PointerHover(true);
 }
 
-void TPointerRouting::Observe(TSceneNode*& slot, TSceneNode* target) {
-  if (slot == target) return;
-  TSceneNode* old = slot;
-  slot = target;
+void TPointerRouting::Observe(TSlot& slot, IPointerTarget* target) {
+  if (slot.Target == target) return;
+  scene::TSceneNode* old = slot.Node;
+  slot = {target, target ? &target->PointerNode() : nullptr};
   // One object may fill several slots: stop watching it only when it fills none.
-  if (old && old != FCaptured && old != FHovered && old != FFocused) old->RemoveFreeObserver(this);
-  if (target) target->AddFreeObserver(this);
+  if (old && old != FCaptured.Node && old != FHovered.Node && old != FFocused.Node)
+    old->RemoveFreeObserver(this);
+  if (slot.Node) slot.Node->AddFreeObserver(this);
 }
 
-void TPointerRouting::ObservedFreed(TSceneNode* dying) {
-  if (dying == FCaptured) FCaptured = nullptr;
-  if (dying == FHovered) FHovered = nullptr;
-  if (dying == FFocused) FFocused = nullptr;
+void TPointerRouting::ObservedFreed(scene::TSceneNode* dying) {
+  for (TSlot* slot : {&FCaptured, &FHovered, &FFocused})
+    if (slot->Node == dying) *slot = {};
 }
 
 }  // namespace ui

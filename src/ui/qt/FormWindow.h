@@ -16,12 +16,12 @@
 
 #include "ui/gestures/MultiTouchManager.h"
 #include "ui/gestures/TouchWindow.h"
-#include "ui/pointer/PointerInput.h"
 #include "ui/qt/FormAccessibility.h"
 #include "ui/qt/NativeZoom.h"
 #include "ui/qt/QtOneShotTimer.h"
 #include "ui/qt/QtPainter.h"
 #include "ui/window/Form.h"
+#include "ui/window/PointerInput.h"
 
 namespace ui::qt {
 

@@ -86,6 +86,9 @@ class TViewport3D : public TControl, public scene::ISceneHost {
   // the window's device current; keeps one that already has that size.
   void UpdateContext();
   scene::TContext3D* Context() const override { return FCore.Context(); }
+  // The client point in the view's coordinates, and RayAt there.
+  bool PointAndRayAt(float clientX, float clientY, scene::TProjectionKind projection, float& viewX,
+                     float& viewY, scene::TPickRay& ray) const override;
 
   const scene::TPropertyTable& Properties() const override { return ClassProperties(); }
   static const scene::TPropertyTable& ClassProperties();

@@ -15,6 +15,15 @@ scene::TPickRay TViewport3D::RayAt(TPointF local, scene::TProjectionKind project
   return scene::ViewRay(CurrentCamera(), x, y, PixelWidth(), PixelHeight());
 }
 
+bool TViewport3D::PointAndRayAt(float clientX, float clientY, scene::TProjectionKind projection,
+                                float& viewX, float& viewY, scene::TPickRay& ray) const {
+  const TPointF local = ClientToLocal({clientX, clientY});
+  viewX = local.X;
+  viewY = local.Y;
+  ray = RayAt(local, projection);
+  return true;
+}
+
 scene::TSceneNode* TViewport3D::ObjectAtPoint(TPointF point) {
   if (!TControl::ObjectAtPoint(point)) return nullptr;
   if (Context()) {

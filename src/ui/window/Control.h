@@ -47,7 +47,7 @@ struct TMargins {
   friend bool operator==(const TMargins&, const TMargins&) = default;
 };
 
-class TControl : public scene::TSceneNode {
+class TControl : public scene::TSceneNode, public scene::IPointerTarget {
  public:
   // The class's name, from which a styled control's default style element name is formed.
   virtual std::string_view ClassName() const { return "TControl"; }
@@ -169,6 +169,32 @@ class TControl : public scene::TSceneNode {
   TMouseMoveEvent OnMouseMove;
   TMouseWheelEvent OnMouseWheel;
   TSenderEvent OnClick, OnDblClick;
+
+  // As the window's pointer routing sees this control: the steps above with local points,
+  // AutoCapture, the focus and the context menu.
+  scene::IPointerTarget* PointerTarget() override { return this; }
+  scene::TSceneNode& PointerNode() override { return *this; }
+  scene::TPointerEvent PointerEventAt(float clientX, float clientY) override;
+  void PointerDown(const scene::TPointerEvent& e) override {
+    MouseDown(e.Button, e.Shift, e.X, e.Y);
+  }
+  void PointerMove(const scene::TPointerEvent& e) override { MouseMove(e.Shift, e.X, e.Y); }
+  void PointerClick(const scene::TPointerEvent& e) override { ReleaseClick(e.X, e.Y); }
+  void PointerUp(const scene::TPointerEvent& e) override { MouseUp(e.Button, e.Shift, e.X, e.Y); }
+  void PointerWheel(TShiftState shift, int wheelDelta, bool& handled) override {
+    MouseWheel(shift, wheelDelta, handled);
+  }
+  void PointerHover(bool over) override { SetMouseOver(over); }
+  bool CapturesPointer() const override { return FAutoCapture; }
+  bool TakesFocus() const override { return CanFocus(); }
+  // Both the control losing the focus and the one taking it change their look; assistive
+  // technology hears of the one taking it.
+  void FocusChanged(bool focused) override;
+  bool HasContextMenu() const override { return FPopupMenu && IsShownAndEnabled(); }
+  bool OpenContextMenu(float screenX, float screenY) override {
+    return RequestContextMenu({screenX, screenY});
+  }
+  bool OpenContextMenuAtCentre() override;
 
   bool IsVisualObject() const override { return true; }
   bool IsVisibleObject() const override { return FVisible; }

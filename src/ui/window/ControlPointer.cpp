@@ -37,11 +37,28 @@ void TControl::ObservedFreed(scene::TSceneNode* dying) {
   if (dying == FPopupMenu) FPopupMenu = nullptr;
 }
 
+scene::TPointerEvent TControl::PointerEventAt(float clientX, float clientY) {
+  const TPointF local = ClientToLocal({clientX, clientY});
+  scene::TPointerEvent e;
+  e.X = local.X;
+  e.Y = local.Y;
+  return e;
+}
+
+void TControl::FocusChanged(bool focused) {
+  Repaint();
+  if (focused) AccessibleChanged(TAccessibleChange::Focus);
+}
+
+bool TControl::OpenContextMenuAtCentre() {
+  TFormBase* form = Form();
+  if (!form) return false;
+  const TWindowRect r = AbsoluteRect();
+  return RequestContextMenu(form->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+}
+
 void TControl::MouseDown(TMouseButton button, TShiftState shift, float x, float y) {
   if (OnMouseDown) OnMouseDown(*this, button, shift, x, y);
-  // Captured after the handler ran, so a handler sees the state before the press.
-  if (FAutoCapture)
-    if (TFormBase* form = Form()) form->Pointer().Capture(this);
   if (shift & scene::ssDouble) {
     if (OnDblClick) OnDblClick(*this);
     FDoubleClick = true;
@@ -62,8 +79,6 @@ void TControl::MouseMove(TShiftState shift, float x, float y) {
 }
 
 void TControl::MouseUp(TMouseButton button, TShiftState shift, float x, float y) {
-  if (TFormBase* form = Form())
-    if (form->Pointer().Captured() == this) form->Pointer().ReleaseCapture();
   if (OnMouseUp) OnMouseUp(*this, button, shift, x, y);
   const bool wasPressed = FPressed;
   FPressed = false;

@@ -115,6 +115,36 @@ void TFormBase::Invalidate(const TWindowRect& rect) {
 }
 
 namespace {
+
+// The first control of `owner`'s tree, depth first in child order, that is shown and enabled
+// and has a context menu; hidden and disabled controls are skipped with what they hold.
+TControl* FirstControlWithMenu(const scene::TSceneNode& owner) {
+  for (scene::TSceneNode* child : owner.Children()) {
+    auto* control = dynamic_cast<TControl*>(child);
+    if (!control || !control->Visible() || !control->Enabled()) continue;
+    if (control->PopupMenu()) return control;
+    if (TControl* inner = FirstControlWithMenu(*control)) return inner;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+scene::IPointerTarget* TFormBase::TargetAt(TPointF client) {
+  const auto& children = Children();
+  for (auto i = children.size(); i-- > 0;) {
+    auto* control = dynamic_cast<TControl*>(children[i]);
+    if (!control || !control->Visible()) continue;
+    if (scene::TSceneNode* found = control->ObjectAtPoint(client)) return found->PointerTarget();
+  }
+  return nullptr;
+}
+
+scene::IPointerTarget* TFormBase::FirstTargetWithMenu() {
+  return FirstControlWithMenu(*this);
+}
+
+namespace {
 void Paint3DIn(scene::TSceneNode& owner, TPaintTarget3D& target) {
   for (scene::TSceneNode* child : owner.Children()) {
     auto* c = dynamic_cast<TControl*>(child);

@@ -37,7 +37,7 @@ class TWindowService;
 // of its screen, or centred over the main window.
 enum class TWindowPlacement { Stored, ScreenCenter, MainFormCenter };
 
-class TFormBase : public scene::TSceneNode {
+class TFormBase : public scene::TSceneNode, public IPointerWindow {
  public:
   ~TFormBase() override;
 
@@ -133,6 +133,12 @@ class TFormBase : public scene::TSceneNode {
   void MouseWheel(scene::TShiftState shift, int wheelDelta, float x, float y, bool& handled) {
     FPointer.MouseWheel(shift, wheelDelta, x, y, handled);
   }
+  // A press from the platform window (see TPointerRouting::Press).
+  void Press(scene::TMouseButton button, scene::TShiftState shift, float x, float y,
+             TPointF screen) {
+    SetFocusRingShown(false);
+    FPointer.Press(button, shift, x, y, screen);
+  }
   bool ContextMenuRequest(TPointF client, TPointF screen) {
     SetFocusRingShown(false);
     return FPointer.ContextMenuRequest(client, screen);
@@ -175,6 +181,10 @@ class TFormBase : public scene::TSceneNode {
   }
 
   std::function<void(scene::TSceneNode&sender)> OnCreate, OnResize;
+
+  // Where the pointer routing finds its targets: the window's controls.
+  scene::IPointerTarget* TargetAt(TPointF client) override;
+  scene::IPointerTarget* FirstTargetWithMenu() override;
 
  protected:
   void ObservedFreed(scene::TSceneNode* dying) override;

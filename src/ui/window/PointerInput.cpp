@@ -1,4 +1,4 @@
-#include "ui/pointer/PointerInput.h"
+#include "ui/window/PointerInput.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,8 +31,7 @@ void TPointerInput::Press(scene::TMouseButton button, const TPlatformPointer& p)
   else
     FLastPress = TLastPress{button, p.Client, p.TimeMs};
   const scene::TShiftState shift = p.Shift | (isDouble ? scene::ssDouble : 0);
-  if (button == scene::mbRight && FForm.ContextMenuRequest({x, y}, p.Screen)) return;
-  FForm.MouseDown(button, shift, x, y);
+  FForm.Press(button, shift, x, y, p.Screen);
 }
 
 void TPointerInput::Release(scene::TMouseButton button, const TPlatformPointer& p) {

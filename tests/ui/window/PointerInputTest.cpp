@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ui/menu/PopupMenu.h"
-#include "ui/pointer/PointerInput.h"
 #include "ui/window/Control.h"
 #include "ui/window/Form.h"
+#include "ui/window/PointerInput.h"
 
 namespace ui {
 namespace {
