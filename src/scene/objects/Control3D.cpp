@@ -95,21 +95,21 @@ void TControl3D::SetViewport(ISceneHost* viewport) {
   ISceneHost* old = std::exchange(FViewport, viewport);
   ViewportChanged(old);
   for (TSceneNode* child : Children())
-    if (auto* c = dynamic_cast<TControl3D*>(child)) c->SetViewport(viewport);
+    if (auto* c = As3DObject(child)) c->SetViewport(viewport);
 }
 
 void TControl3D::ParentChanged() {
-  FParent3D = dynamic_cast<TControl3D*>(Parent());
+  FParent3D = As3DObject(Parent());
   SetViewport(FParent3D ? FParent3D->Viewport() : dynamic_cast<ISceneHost*>(Parent()));
   MarkAbsoluteStale();
 }
 
 void TControl3D::ChildAdded(TSceneNode* child) {
-  if (dynamic_cast<TControl3D*>(child)) RebuildRenderList();
+  if (As3DObject(child)) RebuildRenderList();
 }
 
 void TControl3D::ChildRemoved(TSceneNode* child) {
-  if (dynamic_cast<TControl3D*>(child)) RebuildRenderList();
+  if (As3DObject(child)) RebuildRenderList();
 }
 
 void TControl3D::UpdateEnded() {

@@ -170,6 +170,7 @@ class TControl3D : public TSceneNode, public IPointerTarget {
   TSenderEvent OnClick, OnDblClick;
 
   bool IsVisualObject() const override { return true; }
+  bool Is3DObject() const override { return true; }
   bool IsVisibleObject() const override { return FVisible; }
 
   const TPropertyTable& Properties() const override { return ClassProperties(); }
@@ -227,5 +228,11 @@ class TControl3D : public TSceneNode, public IPointerTarget {
   ISceneHost* FViewport = nullptr;
   std::vector<TControl3D*> FRenderList;
 };
+
+// `node` as a 3D object, or null. A kind query and a static cast: the walks over every child at
+// every write and pointer move would pay for a dynamic_cast through the object's several bases.
+inline TControl3D* As3DObject(TSceneNode* node) {
+  return node && node->Is3DObject() ? static_cast<TControl3D*>(node) : nullptr;
+}
 
 }  // namespace scene

@@ -10,7 +10,7 @@ void TControl3D::MarkAbsoluteStale() {
   if (FRecalcAbsolute) return;
   FRecalcAbsolute = true;
   for (TSceneNode* child : Children())
-    if (auto* c = dynamic_cast<TControl3D*>(child)) c->MarkAbsoluteStale();
+    if (auto* c = As3DObject(child)) c->MarkAbsoluteStale();
 }
 
 const TMatrix3D& TControl3D::AbsoluteMatrix() const {

@@ -71,7 +71,7 @@ void BuildRenderingList(const TSceneNode& owner, const TContext3D* context,
                         std::vector<TControl3D*>& list) {
   list.clear();
   for (TSceneNode* child : owner.Children())
-    if (auto* c = dynamic_cast<TControl3D*>(child)) list.push_back(c);
+    if (auto* c = As3DObject(child)) list.push_back(c);
   QuickSort(list, 0, static_cast<int>(list.size()) - 1, context);
 }
 

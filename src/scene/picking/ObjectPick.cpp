@@ -9,7 +9,7 @@ TControl3D* PickObject(TControl3D& object, TPick& pick) {
   TControl3D* found = nullptr;
   const auto& children = object.Children();
   for (auto i = children.size(); i-- > 0;)
-    if (auto* child = dynamic_cast<TControl3D*>(children[i]))
+    if (auto* child = As3DObject(children[i]))
       if (TControl3D* answer = PickObject(*child, pick)) found = answer;
   if (found) return found;
   if (!object.HitTest() || object.Projection() != pick.Pass) return nullptr;

@@ -80,6 +80,7 @@ class TSceneNode : public TPropertyHolder, public TFreeObserver {
 
   // Kinds that other parts of the runtime ask about without knowing the concrete classes.
   virtual bool IsVisualObject() const { return false; }  // a 2D control or a 3D object
+  virtual bool Is3DObject() const { return false; }
   virtual bool IsVisibleObject() const { return true; }
   virtual bool IsForm() const { return false; }
   // True when the root of this object's tree is a window.

@@ -100,12 +100,12 @@ void TViewport3D::DrawScreenshotContent(scene::TTextureImage& picture) {
 
 void TViewport3D::ChildAdded(scene::TSceneNode* child) {
   TControl::ChildAdded(child);
-  if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();
+  if (scene::As3DObject(child)) FCore.RebuildRenderList();
 }
 
 void TViewport3D::ChildRemoved(scene::TSceneNode* child) {
   TControl::ChildRemoved(child);
-  if (dynamic_cast<scene::TControl3D*>(child)) FCore.RebuildRenderList();
+  if (scene::As3DObject(child)) FCore.RebuildRenderList();
 }
 
 void TViewport3D::UpdateEnded() {

@@ -35,7 +35,7 @@ scene::TSceneNode* TViewport3D::ObjectAtPoint(TPointF point) {
       scene::TSceneNode* found = nullptr;
       for (auto i = children.size(); i-- > 0;) {
         scene::TSceneNode* answer = nullptr;
-        if (auto* object = dynamic_cast<scene::TControl3D*>(children[i]))
+        if (auto* object = scene::As3DObject(children[i]))
           answer = scene::PickObject(*object, pick);
         else if (auto* control = dynamic_cast<TControl*>(children[i]);
                  control && control->Visible())
