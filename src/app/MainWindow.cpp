@@ -410,7 +410,9 @@ void TForm2::MenuItem7Click(scene::TSceneNode&) {
 void TForm2::SaveScreenshot(const std::string& fileName) {
   SaveParams.Quality = 100;
   const std::unique_ptr<ui::TBitmap> picture = Viewport3D1->MakeScreenshot();
-  picture->SaveToFile(fileName, &SaveParams);
+  // As the screen shows the view: over the window's black fill, not see-through where the
+  // scene left the view's clear colour (a PNG's rings and gaps would show a viewer's white).
+  ui::FlattenedOver(*picture, Fill().Color | ui::claBlack).SaveToFile(fileName, &SaveParams);
 }
 
 void TForm2::MenuItem6Click(scene::TSceneNode&) {

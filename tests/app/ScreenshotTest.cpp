@@ -103,6 +103,7 @@ TEST_F(Screenshot, SavesTheViewWithItsNameAtTheBestQualityUnderTheChosenName) {
   EXPECT_EQ(SaveParams.Quality, 100);
   EXPECT_EQ(Writer.Writes[0].Width, 1332);
   EXPECT_EQ(Writer.Writes[0].Height, 829);
+  EXPECT_TRUE(Writer.Writes[0].Opaque) << "laid over the window's black, as on the screen";
   // Only the name was painted over the scene.
   ASSERT_EQ(Host.PaintedOnto.size(), 1u);
   EXPECT_EQ(Host.PaintedOnto[0].Calls,
@@ -118,6 +119,7 @@ TEST_F(Screenshot, SavesTheViewWithItsNameAtTheBestQualityUnderTheChosenName) {
   EXPECT_EQ(Writer.Writes[1].Container, ui::TImageContainer::Bmp);
   EXPECT_EQ(Writer.Writes[1].Width, 1998);
   EXPECT_EQ(Writer.Writes[1].Height, 1244);
+  EXPECT_TRUE(Writer.Writes[1].Opaque);
   EXPECT_TRUE(Host.PaintedOnto.back().Calls.empty());
   EXPECT_EQ(form->SaveDialog1->FilterIndex(), 2);
 }

@@ -198,6 +198,32 @@ TEST(HeadlessScreenshot, SavesTheViewWithoutADisplayAsTheMenuDoes) {
   SavePicture(smallPicture, "headless-screenshot-640x400");
   EXPECT_EQ(smallPicture.size(), QSize(640, 400));
   EXPECT_GT(Brightness(smallPicture, 320, 200), 40) << "the planet in the middle";
+  // A PNG holds what the screen showed: opaque everywhere (the rings and the gap between them
+  // and the planet over the window's black, not see-through), and the colours of the same
+  // moment's JPEG within the JPEG's error.
+  const QImage smallPng = smallPicture.convertToFormat(QImage::Format_ARGB32);
+  int seeThrough = 0;
+  for (int y = 0; y < smallPng.height(); ++y)
+    for (int x = 0; x < smallPng.width(); ++x)
+      seeThrough += qAlpha(smallPng.pixel(x, y)) != 255;
+  EXPECT_EQ(seeThrough, 0);
+  const QString smallJpeg = folder.filePath("small.jpg");
+  program = run({"--screenshot", smallJpeg.toStdString(), "--size", "640x400"});
+  EXPECT_EQ(program->Wait(0ms), 0) << program->Output();
+  const QImage jpegPicture(smallJpeg);
+  ASSERT_EQ(jpegPicture.size(), smallPng.size());
+  long long difference = 0;
+  int far = 0;
+  for (int y = 0; y < smallPng.height(); ++y)
+    for (int x = 0; x < smallPng.width(); ++x) {
+      const QRgb a = smallPng.pixel(x, y), b = jpegPicture.pixel(x, y);
+      const int d = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                    std::abs(qBlue(a) - qBlue(b));
+      difference += d;
+      far += d > 48;
+    }
+  EXPECT_LT(difference / (640.0 * 400 * 3), 2.0) << "mean difference per channel";
+  EXPECT_LT(far, 640 * 400 / 200) << "pixels far from the JPEG's";
 
   const QString unwritable = folder.filePath("gone/view.png");
   program = run({"--screenshot", unwritable.toStdString()});
@@ -206,7 +232,7 @@ TEST(HeadlessScreenshot, SavesTheViewWithoutADisplayAsTheMenuDoes) {
             std::string::npos)
       << program->Output();
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-            QStringList({"small.png", "start.png", "view.jpg"}));
+            QStringList({"small.jpg", "small.png", "start.png", "view.jpg"}));
 }
 
 }  // namespace

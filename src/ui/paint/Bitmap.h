@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "scene/math/AlphaColor.h"
 #include "scene/render/TextureImage.h"
 
 namespace ui {
@@ -47,5 +48,10 @@ class TBitmap {
 };
 
 using TBitmapPtr = std::shared_ptr<const TBitmap>;
+
+// The picture laid over an opaque colour (its alpha taken as 255), as a window shows it over
+// its fill: every pixel opaque, at the same size and scale. Picture files are looked at over
+// whatever a viewer puts behind them, so a screenshot is saved flattened.
+TBitmap FlattenedOver(const TBitmap& picture, scene::TAlphaColor background);
 
 }  // namespace ui

@@ -30,11 +30,15 @@ class TRecordingImageWriter : public IImageFileWriter {
     std::optional<float> Quality;
     std::string Path;
     int Width, Height;
+    bool Opaque;  // every pixel's alpha is 255
   };
   std::vector<TWrite> Writes;
   void Write(const scene::TTextureImage& picture, TImageContainer container,
              std::optional<float> quality, const std::string& path) override {
-    Writes.push_back({container, quality, path, picture.Width, picture.Height});
+    bool opaque = true;
+    for (std::size_t i = 3; i < picture.Pixels.size(); i += 4)
+      opaque = opaque && picture.Pixels[i] == 255;
+    Writes.push_back({container, quality, path, picture.Width, picture.Height, opaque});
   }
 };
 
