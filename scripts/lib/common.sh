@@ -34,9 +34,10 @@ ORVANE_TEST_PACKAGES=(
   # a screen reader's view: the accessibility bus and Python's client of it
   dbus at-spi2-core python3-pyatspi
   # the Debian package (scripts/package-check): dpkg-shlibdeps finds its library dependencies,
-  # the desktop entry and the AppStream metainfo are validated, and an orvane package installed
-  # before the check is kept as it was (dpkg-repack) to be put back afterwards
-  dpkg-dev desktop-file-utils appstream dpkg-repack
+  # Debian's checker and the desktop entry's and AppStream metainfo's validators look at it,
+  # and an orvane package installed before the check is kept as it was (dpkg-repack) to be put
+  # back afterwards
+  dpkg-dev lintian desktop-file-utils appstream dpkg-repack
 )
 
 # A step's title, with the minutes and seconds since the script started.
