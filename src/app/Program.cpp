@@ -1,10 +1,16 @@
 #include "app/Program.h"
 
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QTimer>
+#include <cstdint>
+#include <span>
 
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
 #include "app/SceneTextures.h"
+#include "assets/EmbeddedAssets.h"
 #include "scene/animation/AnimationPlatform.h"
 #include "ui/dialogs/SaveDialog.h"
 #include "ui/files/DocumentsFolder.h"
@@ -23,11 +29,32 @@
 
 namespace app {
 
+namespace {
+
+// The generated icon in every size the program carries.
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : assets::IconSizes) {
+    const std::span<const std::uint8_t> png = assets::EmbeddedIcon(size);
+    QImage image;
+    if (image.loadFromData(png.data(), static_cast<int>(png.size()), "PNG"))
+      icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
+
+}  // namespace
+
 int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)>& onLoopStarted,
               const std::function<void()>& configure) {
   ui::qt::TQtShell::PrepareGraphics();
   ui::qt::TQtShell platform(argc, argv);
+  // The window's class on X11 (WM_CLASS "orvane", "Orvane": the desktop entry's StartupWMClass)
+  // and the entry itself (Wayland's app id), so that docks match the window to its launcher;
+  // and the program's own icon on its windows.
   platform.setApplicationName("Orvane");
+  platform.setDesktopFileName(QString::fromLatin1(DesktopEntryId));
+  platform.setWindowIcon(ProgramIcon());
   // Without OpenGL 3.3 the view would stay black: say what is missing and end.
   if (const QString shortfall = platform.GraphicsShortfall(); !shortfall.isEmpty()) {
     platform.ReportStartFailure(QStringLiteral("Moons of Orvane"), shortfall);

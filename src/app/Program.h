@@ -12,6 +12,10 @@ class TQtShell;
 
 namespace app {
 
+// The desktop entry the program is installed with (org.example.orvane.desktop, without its
+// extension).
+inline constexpr const char* DesktopEntryId = "org.example.orvane";
+
 int RunOrvane(int argc, char** argv,
               const std::function<void(ui::qt::TQtShell&)>& onLoopStarted = {},
               const std::function<void()>& configure = {});

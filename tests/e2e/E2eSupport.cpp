@@ -26,8 +26,6 @@ extern char** environ;
 
 namespace e2e {
 
-namespace {
-
 std::string RunCommand(const std::string& command) {
   std::string out;
   FILE* pipe = popen(command.c_str(), "r");
@@ -38,6 +36,8 @@ std::string RunCommand(const std::string& command) {
   pclose(pipe);
   return out;
 }
+
+namespace {
 
 std::string TempPath(const std::string& stem) {
   return QDir::tempPath().toStdString() + "/" + stem + "-" + std::to_string(getpid()) + "-" +

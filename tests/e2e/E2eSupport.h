@@ -88,6 +88,8 @@ void Xrandr(const std::string& arguments);
 // Runs xdotool with the given arguments (pointer moves, presses, window commands) and waits
 // for it to finish.
 void Xdotool(const std::string& arguments);
+// What a shell command prints on its standard output.
+std::string RunCommand(const std::string& command);
 
 // Brightness of a screen pixel, 0..255.
 int Brightness(const QImage& image, int x, int y);

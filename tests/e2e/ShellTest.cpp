@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <fstream>
 #include <regex>
+#include <string>
 
 #include "E2eSupport.h"
 
@@ -28,6 +30,28 @@ TEST(Shell, OpensFullScreenAndClosesWithExitCodeZero) {
 
   RequestClose(*window);
   EXPECT_EQ(program.Wait(10s), 0) << program.Output();
+}
+
+// Docks and task switchers match the window to its launcher by its class, and show the icon
+// the window carries: the class is the installed desktop entry's StartupWMClass.
+TEST(Shell, TheWindowCarriesTheProgramsIconAndTheDesktopEntrysClass) {
+  TProcess program(ORVANE_BINARY);
+  const auto window = WaitForWindow("^Moons of Orvane$");
+  ASSERT_TRUE(window) << program.Output();
+  std::ifstream entry(ORVANE_DESKTOP_ENTRY);
+  std::string line, startupClass;
+  while (std::getline(entry, line))
+    if (line.rfind("StartupWMClass=", 0) == 0) startupClass = line.substr(15);
+  ASSERT_FALSE(startupClass.empty()) << "the desktop entry names no StartupWMClass";
+  const std::string id = std::to_string(*window);
+  // WM_CLASS(STRING) = "instance", "class"
+  const std::string wmClass = RunCommand("xprop -id " + id + " WM_CLASS");
+  EXPECT_NE(wmClass.find(", \"" + startupClass + "\""), std::string::npos) << wmClass;
+  // _NET_WM_ICON(CARDINAL) = Icon (16 x 16): ..., one entry a size.
+  const std::string icon =
+      RunCommand("xprop -id " + id + " _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)'");
+  for (const char* size : {"16 x 16", "32 x 32", "48 x 48", "128 x 128"})
+    EXPECT_NE(icon.find(size), std::string::npos) << size << " in: " << icon;
 }
 
 TEST(Shell, ErrorInATimerTickShowsABoxAndTheLoopGoesOn) {
