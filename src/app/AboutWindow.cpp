@@ -68,6 +68,17 @@ void TForm1::BuildStoredTree() {
   SpeedButton1->SetTextSettings(settings);
   SpeedButton1->SetStyledSettings(ui::ssFamily | ui::ssStyle);
   SpeedButton1->OnClick = [this](scene::TSceneNode& sender) { SpeedButton1Click(sender); };
+
+  // The keyboard: "OK" holds the focus (Enter and Space press it) and Escape closes the window
+  // as "OK" does, so a keyboard user is never stuck in it.
+  SpeedButton1->SetTakesFocus(true);
+  Pointer().SetFocus(SpeedButton1);
+  OnKeyDown = [this](scene::TSceneNode& sender, ui::TKeyCode& key, char32_t&,
+                     scene::TShiftState shift) {
+    const bool plain = !(shift & (scene::ssCtrl | scene::ssAlt | scene::ssCommand));
+    if (plain && (key == ui::vkEscape || key == ui::vkReturn || key == ui::vkSpace))
+      SpeedButton1Click(sender);
+  };
 }
 
 ui::TLabel* TForm1::AddLabel(const char* name, ui::TPointF position, float width, float height,

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/KeyHelp.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -25,6 +27,12 @@ const QString ProgramName = QStringLiteral("orvane");
 QString Usage(const QCommandLineParser& parser) {
   QString text = parser.helpText();
   text.replace(QStringLiteral("<executable_name>"), ProgramName);
+  // The closing lines: every key and mouse action, as F1 lists them.
+  text += QStringLiteral("\nKeys and mouse:\n");
+  for (const TKeyHelpRow& row : KeyHelpRows)
+    text += QStringLiteral("  %1%2\n")
+                .arg(QString::fromUtf8(row.Keys), -26)
+                .arg(QString::fromUtf8(row.Action));
   return text;
 }
 

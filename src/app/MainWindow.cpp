@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 
 #include "app/AboutWindow.h"
 #include "app/BodyCatalogue.h"
+#include "app/KeyHelp.h"
 #include "app/PictureFolder.h"
 #include "app/StoredStyleBook.h"
 #include "scene/math/Interpolation.h"
@@ -85,6 +87,51 @@ void TForm2::BuildStoredTree() {
   Text1->SetPopupMenu(PopupMenu1);
   Text2->SetPopupMenu(PopupMenu1);
   ConnectNavigation();
+  BuildKeyPanel();
+}
+
+// Not part of the stored window: the list F1 shows, last of the window's children so that it
+// lies over everything.
+void TForm2::BuildKeyPanel() {
+  KeyPanel = new ui::TPanel;
+  KeyPanel->SetName("KeyPanel");
+  AddChild(KeyPanel);
+  KeyPanel->SetSize(KeyPanelWidth, KeyPanelHeight);
+  KeyPanel->SetOpacity(0.9f);
+  KeyPanel->SetStyleLookup("Panel1Style1");
+  KeyPanel->SetVisible(false);
+  const auto addText = [this](const char* name, ui::TWindowRect r, float size, ui::TTextAlign align,
+                              std::string text) {
+    auto* t = new ui::TText;
+    t->SetName(name);
+    KeyPanel->AddChild(t);
+    t->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+    ui::TTextSettings settings = t->TextSettings();
+    settings.Font.Family = "Default";
+    settings.Font.Size = size;
+    settings.FontColor = 0xFFE8E8E8;
+    settings.HorzAlign = align;
+    settings.VertAlign = ui::TTextAlign::Leading;
+    t->SetTextSettings(settings);
+    t->SetHitTest(false);
+    t->SetText(std::move(text));
+  };
+  std::string keys, actions;
+  for (const TKeyHelpRow& row : KeyHelpRows) {
+    keys += std::string(row.Keys) + "\n";
+    actions += std::string(row.Action) + "\n";
+  }
+  addText("KeyPanelTitle", {0, 18, KeyPanelWidth, 50}, 20, ui::TTextAlign::Center,
+          "Keys and mouse");
+  addText("KeyPanelKeys", {24, 64, 214, KeyPanelHeight - 16}, 15, ui::TTextAlign::Trailing, keys);
+  addText("KeyPanelActions", {238, 64, KeyPanelWidth - 24, KeyPanelHeight - 16}, 15,
+          ui::TTextAlign::Leading, actions);
+}
+
+void TForm2::ShowKeyPanel(bool show) {
+  KeyPanel->SetPosition(
+      {std::round((Width() - KeyPanelWidth) / 2), std::round((Height() - KeyPanelHeight) / 2)});
+  KeyPanel->SetVisible(show);
 }
 
 void TForm2::BuildOverlay(ui::TViewport3D& viewport) {
@@ -254,14 +301,7 @@ void TForm2::Viewport3D1MouseMove(scene::TSceneNode&, scene::TShiftState shift, 
     Dragging = false;
     return;
   }
-  // Degrees per unit of pointer travel, growing with the distance so that a drag of the same
-  // length moves the picture about equally at every zoom.
-  const float z = Camera1->Position().Z();
-  const float k = 0.3f * ((-7 - z) / 33 + 0.1f);
-  // Two separate writes: each turns the pivot about its own axes as they stand after the
-  // previous one.
-  Dummy1->RotationAngle().SetX(Dummy1->RotationAngle().X() - (y - FDown.Y) * k);
-  Dummy1->RotationAngle().SetY(Dummy1->RotationAngle().Y() + (x - FDown.X) * k);
+  SwingView(x - FDown.X, y - FDown.Y);
   FDown = {x, y};
 }
 
@@ -346,6 +386,14 @@ void TForm2::FormResize(scene::TSceneNode&) {
 
 void TForm2::FormKeyDown(scene::TSceneNode&, ui::TKeyCode& key, char32_t& keyChar,
                          scene::TShiftState shift) {
+  // Keys with Ctrl, Alt or the command key belong to the desktop, but for Ctrl+S.
+  const bool plain = !(shift & (scene::ssCtrl | scene::ssAlt | scene::ssCommand));
+  // F1, or Escape while the list of keys is shown, shows or hides that list and does nothing
+  // more.
+  if (plain && (key == ui::vkF1 || (key == ui::vkEscape && KeyPanel->Visible()))) {
+    ShowKeyPanel(key == ui::vkF1 && !KeyPanel->Visible());
+    return;
+  }
   if (keyChar == U' ') Panel1->SetVisible(!Panel1->Visible());
   // Escape leaves full screen as the menu's "Full screen" does, its mark following; Ctrl and
   // Alt with Escape belong to the desktop.
@@ -353,6 +401,53 @@ void TForm2::FormKeyDown(scene::TSceneNode&, ui::TKeyCode& key, char32_t& keyCha
     MenuItem5->SetIsChecked(false);
     SetFullScreen(false);
   }
+  if (plain && key == ui::vkF11) MenuItem5Click(*MenuItem5);
+  if (key == 'S' &&
+      (shift & (scene::ssCtrl | scene::ssAlt | scene::ssShift | scene::ssCommand)) == scene::ssCtrl)
+    MenuItem7Click(*MenuItem7);
+  if (!plain) return;
+  // The arrows swing the view as a drag of KeySwingStep units that way would.
+  switch (key) {
+    case ui::vkLeft:
+      SwingView(-KeySwingStep, 0);
+      break;
+    case ui::vkRight:
+      SwingView(KeySwingStep, 0);
+      break;
+    case ui::vkUp:
+      SwingView(0, -KeySwingStep);
+      break;
+    case ui::vkDown:
+      SwingView(0, KeySwingStep);
+      break;
+    case ui::vkHome:
+      ReturnToStartView();
+      break;
+    default:
+      break;
+  }
+  // Plus and minus, the keypad's too, are one wheel step each.
+  if (keyChar == U'+' || keyChar == U'=') DoZoom(true);
+  if (keyChar == U'-') DoZoom(false);
+}
+
+void TForm2::SwingView(float dx, float dy) {
+  // Degrees per unit of pointer travel, growing with the distance so that a drag of the same
+  // length moves the picture about equally at every zoom.
+  const float z = Camera1->Position().Z();
+  const float k = 0.3f * ((-7 - z) / 33 + 0.1f);
+  // Two separate writes: each turns the pivot about its own axes as they stand after the
+  // previous one.
+  Dummy1->RotationAngle().SetX(Dummy1->RotationAngle().X() - dy * k);
+  Dummy1->RotationAngle().SetY(Dummy1->RotationAngle().Y() + dx * k);
+}
+
+void TForm2::ReturnToStartView() {
+  // The orientation the pivot starts with, exactly (angle writes turn it from where it is),
+  // and the camera where the start's glide leaves it.
+  Dummy1->ResetRotationAngle();
+  SetStartView(*this);
+  Camera1->Position().SetZ(SettledCameraZ);
 }
 
 void TForm2::Viewport3D1DblClick(scene::TSceneNode&) {
@@ -444,7 +539,7 @@ void TForm2::FormCreate(scene::TSceneNode&) {
   SelectBody(1);
   // The camera starts far out and glides in over three seconds.
   SetStartView(*this);
-  Camera1->AnimateFloat("position.z", -26, 3, scene::TAnimationType::In,
+  Camera1->AnimateFloat("position.z", SettledCameraZ, 3, scene::TAnimationType::In,
                         scene::TInterpolationType::Linear);
 }
 

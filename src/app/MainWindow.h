@@ -59,6 +59,9 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   void FormResize(scene::TSceneNode& sender);
   // Space shows or hides the side panel (when no focused button took it); Escape leaves full
   // screen as the menu's "Full screen" does (and does nothing in a framed window).
+  // The keys of KeyHelp.h: F1 and Escape for the list of keys, F11 (as "Full screen"), Ctrl+S
+  // (as "Screenshot"), the arrows (SwingView), + and - (DoZoom), Home (ReturnToStartView),
+  // Space (the side panel), Escape (leaving full screen).
   void FormKeyDown(scene::TSceneNode& sender, ui::TKeyCode& key, char32_t& keyChar,
                    scene::TShiftState shift);
   // A double-click on the view or a body shows or hides the side panel.
@@ -83,6 +86,20 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
                           bool& handled);
   // One zoom step: towards the planet when `aIn`.
   void DoZoom(bool aIn);
+  // Turns the pivot as a drag of (dx, dy) pointer units does, by the factor of the camera's
+  // distance.
+  void SwingView(float dx, float dy);
+  // The pivot's start orientation and the camera where the start's glide leaves it.
+  void ReturnToStartView();
+  // The list of keys and mouse actions over the middle of the window (F1), in the side panel's
+  // style; hidden at start.
+  ui::TPanel* KeyPanel = nullptr;
+  void ShowKeyPanel(bool show);
+  static constexpr float KeyPanelWidth = 480, KeyPanelHeight = 340;
+  // How far (pointer units) an arrow key swings the view.
+  static constexpr float KeySwingStep = 20;
+  // The camera's distance once the start's glide is over.
+  static constexpr float SettledCameraZ = -26;
   // A press on a body (the planet, its rings or a moon) starts a drag as on empty space; a
   // right press asks for the context menu at the pointer instead.
   void BodyMouseDown(int index, scene::TSceneNode& sender, scene::TMouseButton button,
@@ -113,6 +130,7 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   const TSceneTextures* Textures() const { return FTextures.get(); }
 
  private:
+  void BuildKeyPanel();
   void BuildMenu();
   void ConnectNavigation();
   void BuildOverlay(ui::TViewport3D& viewport);

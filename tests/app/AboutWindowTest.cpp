@@ -131,7 +131,9 @@ TEST_F(AboutWindow, HoldsItsControlsInStoredOrderWithTheirPlacesTextsAndColours)
     EXPECT_EQ(drawn.FontColor, row.color);
   }
   EXPECT_EQ(form->SpeedButton1->ClassName(), "TSpeedButton");
-  EXPECT_FALSE(form->SpeedButton1->CanFocus());
+  // "OK" holds the focus, so that a keyboard user can close the window.
+  EXPECT_TRUE(form->SpeedButton1->CanFocus());
+  EXPECT_EQ(form->Pointer().Focused(), form->SpeedButton1);
 
   ASSERT_EQ(form->ShadowEffect1->Parent(), form->Label1);
   EXPECT_EQ(form->ShadowEffect1->Name(), "ShadowEffect1");
@@ -275,6 +277,34 @@ TEST_F(AboutOverTheMainWindow, OkHidesTheAboutWindowThenMakesTheMainWindowActive
   Form1->MouseDown(mbLeft, ssLeft, 257, 210);
   Form1->MouseUp(mbLeft, 0, 257, 210, true);
   EXPECT_EQ(Log, (Lines{"about hides", "main becomes active"}));
+}
+
+// A keyboard user closes the window as "OK" does: Enter or Space (on "OK", which holds the
+// focus) and Escape; keys with Ctrl or Alt do nothing.
+TEST_F(AboutOverTheMainWindow, EnterSpaceAndEscapeCloseItAsOkDoes) {
+  const struct {
+    const char* name;
+    ui::TKeyCode key;
+    char32_t keyChar;
+    scene::TShiftState shift;
+    bool closes;
+  } keys[] = {
+      {"Escape", ui::vkEscape, 0x1B, 0, true},
+      {"Enter", ui::vkReturn, U'\r', 0, true},
+      {"Space", ui::vkSpace, U' ', 0, true},
+      {"Ctrl+Escape", ui::vkEscape, 0x1B, scene::ssCtrl, false},
+      {"Alt+Enter", ui::vkReturn, U'\r', scene::ssAlt, false},
+      {"a letter", 'A', U'a', 0, false},
+  };
+  for (const auto& k : keys) {
+    Form1->Show();
+    Log.clear();
+    Form1->KeyDown(k.key, k.keyChar, k.shift);
+    EXPECT_EQ(!Form1->Visible(), k.closes) << k.name;
+    if (k.closes) {
+      EXPECT_EQ(Log, (Lines{"about hides", "main becomes active"})) << k.name;
+    }
+  }
 }
 
 }  // namespace

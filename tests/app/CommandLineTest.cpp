@@ -1,10 +1,13 @@
 // The command line as the entry point reads it: what ends the program at once and with which
 // status, what it prints where, and whether the main window opens full screen.
 #include "app/CommandLine.h"
+#include "app/KeyHelp.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,6 +73,31 @@ TEST(CommandLine, HelpAndVersionAnswerOnTheStandardOutputAndEnd) {
     EXPECT_EQ(line.Err, "");
   }
   EXPECT_EQ(VersionLine() + "\n", Version);
+}
+
+// `--help` closes with every key and mouse action as F1 lists them, and the manual page and
+// README name each key of the list.
+TEST(CommandLine, HelpTheManualPageAndTheReadmeListEveryKey) {
+  const std::string help = ReadCommandLine(Arguments({"--help"})).Out;
+  const auto read = [](const char* path) {
+    std::ifstream file(std::string(ORVANE_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+  };
+  const std::string manual = read("packaging/orvane.1"), readme = read("README.md");
+  ASSERT_FALSE(manual.empty());
+  ASSERT_FALSE(readme.empty());
+  EXPECT_TRUE(Contains(help, "Keys and mouse:")) << help;
+  for (const TKeyHelpRow& row : KeyHelpRows) {
+    EXPECT_TRUE(Contains(help, row.Keys) && Contains(help, row.Action)) << row.Keys;
+    // Each key of the row ("Double-click, Space": both).
+    std::istringstream keys(row.Keys);
+    for (std::string key; std::getline(keys >> std::ws, key, ',');) {
+      EXPECT_TRUE(Contains(manual, key)) << "the manual page lacks " << key;
+      EXPECT_TRUE(Contains(readme, key)) << "README lacks " << key;
+    }
+  }
 }
 
 TEST(CommandLine, ScreenshotTakesAFileWithASizeAndAMoment) {

@@ -177,6 +177,11 @@ void Xdotool(const std::string& arguments) {
   RunCommand("xdotool " + arguments + " 2>/dev/null");
 }
 
+void TypeKey(const std::string& key) {
+  Xdotool("key " + key);
+  std::this_thread::sleep_for(800ms);
+}
+
 int Brightness(const QImage& image, int x, int y) {
   return qGray(image.pixel(x, y));
 }
@@ -328,6 +333,14 @@ std::string SavePicture(const QImage& image, const std::string& name) {
   const QString path = dir + "/" + QString::fromStdString(name) + ".png";
   image.save(path);
   return path.toStdString();
+}
+
+int SkyChange(const QImage& before, const QImage& after) {
+  int changed = 0;
+  for (int y = 0; y < 80; ++y)
+    for (int x = 0; x < before.width(); ++x)
+      if (std::abs(Brightness(before, x, y) - Brightness(after, x, y)) > 24) ++changed;
+  return changed;
 }
 
 }  // namespace e2e

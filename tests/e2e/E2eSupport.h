@@ -88,6 +88,8 @@ void Xrandr(const std::string& arguments);
 // Runs xdotool with the given arguments (pointer moves, presses, window commands) and waits
 // for it to finish.
 void Xdotool(const std::string& arguments);
+// Presses a key (by xdotool's name for it) and waits while the next frames are drawn.
+void TypeKey(const std::string& key);
 // What a shell command prints on its standard output.
 std::string RunCommand(const std::string& command);
 
@@ -112,6 +114,10 @@ bool ShowsThePanel(const QImage& screen);
 // The screen once the start-up glide has ended (looked at again until the camera has settled,
 // about 30 seconds at the most).
 QImage CaptureAfterTheGlide();
+// How many pixels of the band across the top of the screen (80 rows) changed brightness by more
+// than 24 between two captures. The band shows only the star field, which moves only when the
+// view turns (the moons orbit near the ring plane, far below it).
+int SkyChange(const QImage& before, const QImage& after);
 
 // Saves `image` under the build's e2e-pictures folder for a person to look at.
 std::string SavePicture(const QImage& image, const std::string& name);

@@ -63,11 +63,6 @@ int LabelWidth(const QImage& screen) {
   return left < 0 ? 0 : right - left;
 }
 
-void Key(const std::string& key) {
-  Xdotool("key " + key);
-  std::this_thread::sleep_for(800ms);  // the next frames are drawn
-}
-
 TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
   constexpr TWindowGeometry Screen = FullScreenGeometry;
   constexpr TWindowGeometry Normal = NormalGeometry;
@@ -83,8 +78,8 @@ TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
     EXPECT_EQ(RingPixels(settled, ButtonRect(row)), 0) << row;
 
   // Tab, Tab: the ring on "Enceladus", none on "Orvane" where the first Tab put it.
-  Key("Tab");
-  Key("Tab");
+  TypeKey("Tab");
+  TypeKey("Tab");
   const QImage tabbed = CaptureScreen();
   SavePicture(tabbed, "keyboard-focus-ring");
   // The ring's 2-pixel band around the 80 x 26 button, less its rounded corners.
@@ -93,7 +88,7 @@ TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
     EXPECT_EQ(RingPixels(tabbed, ButtonRect(row)), 0) << row;
 
   // Enter flies there: the label names the longer "Enceladus"; the ring stays.
-  Key("Return");
+  TypeKey("Return");
   const QImage flown = CaptureScreen();
   SavePicture(flown, "keyboard-enter-enceladus");
   EXPECT_GT(LabelWidth(flown), orvane + 20);
@@ -102,7 +97,7 @@ TEST(Keyboard, TabEnterEscapeAndTheMenuKeyDriveTheViewer) {
   // Escape: the centred, framed window; again: nothing changes.
   Xdotool("key Escape");
   EXPECT_TRUE(HasGeometry(*window, Normal));
-  Key("Escape");
+  TypeKey("Escape");
   EXPECT_TRUE(HasGeometry(*window, Normal));
   SavePicture(CaptureScreen(), "keyboard-escaped");
 

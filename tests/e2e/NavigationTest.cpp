@@ -10,17 +10,6 @@
 namespace e2e {
 namespace {
 
-// How many pixels of the band across the top of the screen changed between two captures. The
-// band shows only the star field, which moves only when the view turns (the moons orbit near
-// the ring plane, far below it).
-int SkyChange(const QImage& before, const QImage& after) {
-  int changed = 0;
-  for (int y = 0; y < 80; ++y)
-    for (int x = 0; x < before.width(); ++x)
-      if (std::abs(Brightness(before, x, y) - Brightness(after, x, y)) > 24) ++changed;
-  return changed;
-}
-
 // A drag with `button` (1 left, 2 middle) from one point to another in small steps.
 void Drag(int button, int fromX, int fromY, int toX, int toY) {
   Xdotool("mousemove " + std::to_string(fromX) + " " + std::to_string(fromY));

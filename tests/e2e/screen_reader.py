@@ -51,8 +51,13 @@ labels = [(name, showing) for role, name, showing in found if role == "label"]
 if not labels or labels[0] != ("Orvane", True):
     fail("the name label does not read 'Orvane'", window)
 hidden = [name for name, showing in labels[1:] if not showing]
-if len(hidden) != 2 or "Mass:" not in hidden[0] or "kg" not in hidden[1]:
+if len(hidden) < 2 or "Mass:" not in hidden[0] or "kg" not in hidden[1]:
     fail("the information texts are not there, hidden", window)
+# The list of keys F1 shows: its title and its two columns, hidden until then.
+if hidden[2:] and (hidden[2] != "Keys and mouse" or "Ctrl+S" not in hidden[3]):
+    fail("the list of keys is not there, hidden", window)
+if len(hidden) != 5:
+    fail("other hidden texts than the information and the list of keys", window)
 
 titan = next(window.getChildAtIndex(i) for i in range(window.childCount)
              if window.getChildAtIndex(i).name == "Titan")

@@ -34,6 +34,20 @@ TKeyCode KeyCodeOf(int qtKey) {
       return vkApps;
     case Qt::Key_F10:
       return vkF10;
+    case Qt::Key_F1:
+      return vkF1;
+    case Qt::Key_F11:
+      return vkF11;
+    case Qt::Key_Home:
+      return vkHome;
+    case Qt::Key_Left:
+      return vkLeft;
+    case Qt::Key_Up:
+      return vkUp;
+    case Qt::Key_Right:
+      return vkRight;
+    case Qt::Key_Down:
+      return vkDown;
     default:
       break;
   }

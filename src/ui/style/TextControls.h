@@ -79,7 +79,13 @@ class TSpeedButton : public TButton {
  public:
   std::string_view ClassName() const override { return "TSpeedButton"; }
   std::string_view ParentClassName() const override { return "TCustomSpeedButton"; }
-  bool CanFocus() const override { return false; }
+  // A speed button takes no focus, unless it is made to: a window whose only button it is
+  // must let a keyboard user reach it.
+  bool CanFocus() const override { return FTakesFocus; }
+  void SetTakesFocus(bool v) { FTakesFocus = v; }
+
+ private:
+  bool FTakesFocus = false;
 };
 
 // A container drawn by its style ("Panelstyle").

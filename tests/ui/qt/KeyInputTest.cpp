@@ -28,7 +28,15 @@ TEST(KeyInput, TranslatesKeysCharactersAndModifiers) {
       {Qt::Key_Z, u"Z", Qt::ShiftModifier, {'Z', U'Z', scene::ssShift}},
       {Qt::Key_7, u"7", Qt::NoModifier, {'7', U'7', 0}},
       {Qt::Key_Exclam, u"!", Qt::ShiftModifier, {0, U'!', scene::ssShift}},
-      {Qt::Key_Left, u"", Qt::NoModifier, {0, 0, 0}},
+      {Qt::Key_Left, u"", Qt::NoModifier, {vkLeft, 0, 0}},
+      {Qt::Key_Down, u"", Qt::ShiftModifier, {vkDown, 0, scene::ssShift}},
+      {Qt::Key_Home, u"", Qt::NoModifier, {vkHome, 0, 0}},
+      {Qt::Key_F1, u"", Qt::NoModifier, {vkF1, 0, 0}},
+      {Qt::Key_F11, u"", Qt::NoModifier, {vkF11, 0, 0}},
+      // The keypad's plus is its character, as the main keyboard's.
+      {Qt::Key_Plus, u"+", Qt::KeypadModifier, {0, U'+', 0}},
+      {Qt::Key_S, u"\x13", Qt::ControlModifier, {'S', 0x13, scene::ssCtrl}},
+      {Qt::Key_PageUp, u"", Qt::NoModifier, {0, 0, 0}},
       {Qt::Key_Shift, u"", Qt::ShiftModifier, {0, 0, scene::ssShift}},
       // Characters beyond the first plane arrive as surrogate pairs: one code point.
       {Qt::Key_unknown, u"\U0001F319\u00e9", Qt::NoModifier, {0, U'\U0001F319', 0}},
