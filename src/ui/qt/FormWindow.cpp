@@ -367,8 +367,16 @@ void TFormWindow::Activate() {
 }
 
 void TFormWindow::Invalidate(const TWindowRect&) {
+  // Nothing is drawn for a hidden or minimised window: the scene's animations keep their time,
+  // and Qt paints the whole window, as it is then, once it is shown again.
+  if (!Drawable()) return;
   // The whole window is drawn at every paint; requests coalesce into the next one.
   update();
+}
+
+bool TFormWindow::Drawable() const {
+  // Visible goes at once when the window is hidden; exposed follows the window system.
+  return isVisible() && isExposed();
 }
 
 float TFormWindow::Scale() const {
@@ -396,6 +404,8 @@ void TFormWindow::resizeGL(int width, int height) {
 }
 
 void TFormWindow::paintGL() {
+  // A paint asked for before the window was hidden.
+  if (!Drawable()) return;
   QOpenGLFunctions* gl = context()->functions();
   const qreal scale = devicePixelRatio();
   const int pixelWidth = qRound(width() * scale), pixelHeight = qRound(height() * scale);

@@ -107,6 +107,8 @@ class TFormWindow : public QOpenGLWindow,
   QAccessibleInterface* accessibleRoot() const override;
 
  private:
+  // Shown and exposed: frames are drawn only then.
+  bool Drawable() const;
   TFormBase* FForm;
   std::unique_ptr<TPointerInput> FPointer;
   TQtOneShotTimerSource FTimers;

@@ -215,6 +215,24 @@ TEST_F(Window, HandsKeyPressesToTheForm) {
   EXPECT_EQ(keys[3].keyChar, 0u);
 }
 
+// Hidden (unmapped, as minimising does), the window draws nothing, however often the scene
+// asks; shown again, it draws the scene as it is then.
+TEST_F(Window, DrawsNothingWhileHiddenAndDrawsAgainWhenShown) {
+  form->Show();
+  ASSERT_TRUE(WaitForFrames(1)) << "the window drew no frame";
+  const size_t drawn = frames.size();
+  window->hide();
+  for (int i = 0; i < 10; ++i) {
+    form->Invalidate({0, 0, 320, 200});
+    QEventLoop wait;
+    QTimer::singleShot(30, &wait, &QEventLoop::quit);
+    wait.exec();
+  }
+  EXPECT_EQ(frames.size(), drawn) << "frames drawn while hidden";
+  window->show();
+  EXPECT_TRUE(WaitForFrames(drawn + 1)) << "no frame once shown again";
+}
+
 // A wheel turn after the window moved under a still pointer comes with no move before it: the
 // turn goes to what lies under the point it carries, not under the last move's.
 TEST_F(Window, TurnsTheWheelAtItsOwnPoint) {
