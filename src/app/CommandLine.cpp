@@ -55,6 +55,12 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
       QStringLiteral("windowed"),
       QStringLiteral("Open in a framed 1332 x 829 window instead of full screen."));
   parser.addOption(windowed);
+  const QCommandLineOption screen(
+      QStringLiteral("screen"),
+      QStringLiteral("Open on this monitor: its name as xrandr gives it (HDMI-1) or its number "
+                     "(0 is the first)."),
+      QStringLiteral("name"));
+  parser.addOption(screen);
   const QCommandLineOption screenshot(
       QStringLiteral("screenshot"),
       QStringLiteral("Save a picture of the view, as the menu's Screenshot does, without a "
@@ -93,6 +99,8 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
   TScreenshotRequest request;
   if (error.isEmpty() && parser.isSet(screenshot)) {
     request.File = parser.value(screenshot).toStdString();
+    if (parser.isSet(screen))
+      error = QStringLiteral("--screen goes with a window, not with --screenshot.");
     if (request.File.empty()) error = QStringLiteral("--screenshot needs a file name.");
   }
   if (error.isEmpty() && parser.isSet(size)) {
@@ -141,6 +149,7 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
     line.Out = VersionLine() + "\n";
   }
   line.Windowed = parser.isSet(windowed);
+  line.Screen = parser.value(screen).toStdString();
   if (parser.isSet(screenshot)) line.Screenshot = request;
   return line;
 }

@@ -30,6 +30,9 @@ struct TCommandLine {
   std::string Err;  // for the standard error: what was wrong, then the usage
   // --windowed: the main window opens framed at its normal size instead of full screen.
   bool Windowed = false;
+  // --screen: the monitor to open on, by name (as xrandr and Qt name it) or number (from 0, in
+  // the order Qt lists them); empty for the primary one.
+  std::string Screen;
   std::optional<TScreenshotRequest> Screenshot;
 };
 

@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
   if (line.ExitCode) return *line.ExitCode;
   if (line.Screenshot) return app::SaveHeadlessScreenshot(argc, argv, *line.Screenshot);
   app::StartFullScreen = !line.Windowed;
+  app::StartScreen = line.Screen;
   return app::RunOrvane(argc, argv);
 }

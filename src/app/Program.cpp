@@ -1,10 +1,13 @@
 #include "app/Program.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdint>
+#include <cstdio>
 #include <span>
 
 #include "app/AboutWindow.h"
@@ -29,7 +32,40 @@
 
 namespace app {
 
+std::string StartScreen;
+
 namespace {
+
+// The monitor named `name` (as xrandr and Qt name it) or numbered so (from 0, in Qt's order);
+// null when there is none.
+QScreen* ScreenNamed(const std::string& name) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  for (QScreen* s : screens)
+    if (s->name().toStdString() == name) return s;
+  bool isNumber = false;
+  const int number = QString::fromStdString(name).toInt(&isNumber);
+  return isNumber && number >= 0 && number < screens.size() ? screens[number] : nullptr;
+}
+
+// "orvane: no monitor 'X'. The monitors are:" and one line each: number, name, size, place.
+std::string MonitorList(const std::string& asked) {
+  std::string text = "orvane: no monitor '" + asked + "'. The monitors are:\n";
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  for (qsizetype i = 0; i < screens.size(); ++i) {
+    const QRect g = screens[i]->geometry();
+    text += QStringLiteral("  %1: %2, %3 x %4 at %5, %6%7\n")
+                .arg(i)
+                .arg(screens[i]->name())
+                .arg(g.width())
+                .arg(g.height())
+                .arg(g.x())
+                .arg(g.y())
+                .arg(screens[i] == QGuiApplication::primaryScreen() ? QStringLiteral(" (primary)")
+                                                                    : QString())
+                .toStdString();
+  }
+  return text;
+}
 
 // The generated icon in every size the program carries.
 QIcon ProgramIcon() {
@@ -56,6 +92,14 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
   platform.setDesktopFileName(QString::fromLatin1(DesktopEntryId));
   platform.setWindowIcon(ProgramIcon());
   // Without OpenGL 3.3 the view would stay black: say what is missing and end.
+  if (!StartScreen.empty()) {
+    QScreen* screen = ScreenNamed(StartScreen);
+    if (!screen) {
+      std::fputs(MonitorList(StartScreen).c_str(), stderr);
+      return 2;
+    }
+    platform.SetStartScreen(screen);
+  }
   if (const QString shortfall = platform.GraphicsShortfall(); !shortfall.isEmpty()) {
     platform.ReportStartFailure(QStringLiteral("Moons of Orvane"), shortfall);
     return 1;

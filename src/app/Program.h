@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace ui::qt {
 class TQtShell;
@@ -15,6 +16,10 @@ namespace app {
 // The desktop entry the program is installed with (org.example.orvane.desktop, without its
 // extension).
 inline constexpr const char* DesktopEntryId = "org.example.orvane";
+
+// The monitor the windows open on (TCommandLine::Screen); empty for the primary one. An unknown
+// one ends RunOrvane with status 2 and the monitors there are on the standard error.
+extern std::string StartScreen;
 
 int RunOrvane(int argc, char** argv,
               const std::function<void(ui::qt::TQtShell&)>& onLoopStarted = {},

@@ -31,6 +31,7 @@ TEST(CommandLine, RunsTheViewerFullScreenOrWindowed) {
   const struct {
     std::vector<const char*> options;
     bool windowed;
+    std::string screen = "";
   } rows[] = {
       {{}, false},
       {{"--windowed"}, true},
@@ -39,12 +40,16 @@ TEST(CommandLine, RunsTheViewerFullScreenOrWindowed) {
       {{"-platform", "xcb", "--windowed"}, true},
       {{"--platform=offscreen"}, false},
       {{"-style", "fusion", "-reverse"}, false},
+      // The monitor is found once there is a display (the end-to-end tests).
+      {{"--screen", "HDMI-1"}, false, "HDMI-1"},
+      {{"--windowed", "--screen=1"}, true, "1"},
   };
   for (const auto& row : rows) {
     const TCommandLine line = ReadCommandLine(Arguments(row.options));
     const std::string what = Arguments(row.options).join(' ').toStdString();
     EXPECT_EQ(line.ExitCode, std::nullopt) << what;
     EXPECT_EQ(line.Windowed, row.windowed) << what;
+    EXPECT_EQ(line.Screen, row.screen) << what;
     EXPECT_EQ(line.Out, "") << what;
     EXPECT_EQ(line.Err, "") << what;
   }
@@ -135,6 +140,9 @@ TEST(CommandLine, WhatItDoesNotUnderstandEndsWithStatusTwoAndTheUsage) {
       {{"--screenshot", ""}, "orvane: --screenshot needs a file name."},
       {{"--size", "640x480"}, "orvane: --size and --at go with --screenshot."},
       {{"--windowed", "--at", "5"}, "orvane: --size and --at go with --screenshot."},
+      {{"--screenshot", "a.png", "--screen", "1"},
+       "orvane: --screen goes with a window, not with --screenshot."},
+      {{"--screen"}, "orvane: Missing value after '--screen'."},
       {{"--screenshot", "a.png", "--size", "0x480"},
        "orvane: --size takes WIDTHxHEIGHT in pixels, each 1 to 16384, not '0x480'."},
       {{"--screenshot", "a.png", "--size", "16385x10"},

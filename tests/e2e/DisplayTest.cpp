@@ -174,5 +174,30 @@ TEST(Displays, MonitorsComeAndGoWhileTheViewerRuns) {
   EXPECT_EQ(program.Wait(60s), 0) << program.Output();
 }
 
+// --screen opens the window on a monitor by its name or number, full screen there; an unknown
+// one ends the program with status 2 and the list of the monitors there are.
+TEST(Displays, TheScreenOptionOpensOnTheMonitorItNames) {
+  TVirtualScreen screen(3840, 1080);
+  ASSERT_FALSE(screen.Name().empty()) << "Xvfb did not start";
+  Xrandr("--setmonitor Left 1920/508x1080/286+0+0 screen");
+  Xrandr("--setmonitor Right 1920/508x1080/286+1920+0 none");
+  const TWindowGeometry onRight{1920, 0, 1920, 1080};
+  for (const char* name : {"Right", "1"}) {
+    SCOPED_TRACE(name);
+    TProcess program(ORVANE_BINARY, {"--screen", name});
+    const auto window = WaitForWindow("^Moons of Orvane$", 30s);
+    ASSERT_TRUE(window) << program.Output();
+    EXPECT_EQ(Text(WaitForGeometry(*window, onRight)), Text(onRight));
+    RequestClose(*window);
+    EXPECT_EQ(program.Wait(30s), 0) << program.Output();
+  }
+  TProcess unknown(ORVANE_BINARY, {"--screen", "Nowhere"});
+  EXPECT_EQ(unknown.Wait(30s), 2);
+  const std::string said = unknown.Output();
+  EXPECT_NE(said.find("no monitor 'Nowhere'"), std::string::npos) << said;
+  EXPECT_NE(said.find("0: Left, 1920 x 1080 at 0, 0"), std::string::npos) << said;
+  EXPECT_NE(said.find("1: Right, 1920 x 1080 at 1920, 0"), std::string::npos) << said;
+}
+
 }  // namespace
 }  // namespace e2e

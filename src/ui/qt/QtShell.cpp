@@ -116,6 +116,12 @@ void TQtShell::ShowPendingErrors() {
 
 void TQtShell::CreateWindowFor(TFormBase& form) {
   auto* window = new TFormWindow(form);
+  if (FStartScreen) {
+    // The window system places a new window by where it lies, so it starts inside the monitor
+    // too; the window service then places it there.
+    window->setScreen(FStartScreen);
+    window->setPosition(FStartScreen->geometry().topLeft());
+  }
   FWindows[&form] = window;
   if (!FMainForm) FMainForm = &form;
 }

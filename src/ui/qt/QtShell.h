@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
+#include <QScreen>
 #include <deque>
 #include <map>
 
@@ -31,6 +33,9 @@ class TQtShell : public QApplication, public IShellPlatform {
   void DestroyWindows(std::vector<std::unique_ptr<TFormBase>>& forms) override;
 
   TFormWindow* WindowOf(const TFormBase& form) const;
+  // The monitor the windows are made on (their first placement and full screen follow it);
+  // the primary one when none is set.
+  void SetStartScreen(QScreen* screen) { FStartScreen = screen; }
 
   // What this machine lacks for the 3D view, said for a person ("" when an OpenGL 3.3 core
   // context can be made): checked on Qt's shared context before any window exists.
@@ -45,6 +50,7 @@ class TQtShell : public QApplication, public IShellPlatform {
   void ReportError(const QString& text);
 
  private:
+  QPointer<QScreen> FStartScreen;
   void ShowPendingErrors();
 
   std::deque<QString> FPendingErrors;
