@@ -10,6 +10,7 @@
 #include "MainWindowFixture.h"
 #include "support/FakePlatformWindow.h"
 #include "support/RecordingPainter.h"
+#include "ui/accessibility/AccessibleControls.h"
 #include "ui/services/WebBrowser.h"
 
 namespace app {
@@ -224,6 +225,19 @@ TEST_F(AboutWindow, ThePointerIsAHandOverTheLinkOnly) {
     form->MouseMove(0, m.x, m.y);
     EXPECT_EQ(form->PointerCursor(), m.cursor) << m.x << "," << m.y;
   }
+}
+
+// A screen reader reads the title, the maker, the link and "OK", which holds the focus.
+TEST_F(AboutWindow, AScreenReaderReadsItsTextsAndOk) {
+  std::vector<std::string> read;
+  for (ui::TControl* control : ui::AccessibleControls(*form)) {
+    const std::optional<ui::TAccessibleInfo> info = ui::AccessibleInfoOf(*control);
+    ASSERT_TRUE(info);
+    read.push_back((info->Role == ui::TAccessibleRole::Button ? "button " : "text ") + info->Name +
+                   (info->Focused ? " (focused)" : ""));
+  }
+  EXPECT_EQ(read, (Lines{"text Moons of Orvane", "text Quorvex Com Ltd.",
+                         std::string("text ") + ProductPageText, "button OK (focused)"}));
 }
 
 // Both windows, each with a native window that writes what it is asked into one log.
