@@ -129,8 +129,9 @@ void TForm2::BuildKeyPanel() {
 }
 
 void TForm2::ShowKeyPanel(bool show) {
-  KeyPanel->SetPosition(
-      {std::round((Width() - KeyPanelWidth) / 2), std::round((Height() - KeyPanelHeight) / 2)});
+  // In the middle of the client area (the window's bounds hold its frame too).
+  KeyPanel->SetPosition({std::round((ClientAreaWidth() - KeyPanelWidth) / 2),
+                         std::round((ClientAreaHeight() - KeyPanelHeight) / 2)});
   KeyPanel->SetVisible(show);
 }
 
@@ -382,6 +383,8 @@ void TForm2::FormResize(scene::TSceneNode&) {
   Text1->SetPosition({middle - 200 - 7, 40});
   Text2->SetPosition({Text2->Position().X, 40});
   Text2->SetPosition({middle + 7, 40});
+  // The list of keys stays in the middle (F11 while it is shown, say).
+  if (KeyPanel && KeyPanel->Visible()) ShowKeyPanel(true);
 }
 
 void TForm2::FormKeyDown(scene::TSceneNode&, ui::TKeyCode& key, char32_t& keyChar,

@@ -171,6 +171,11 @@ TEST_F(Keyboard, F1ShowsTheKeysOverTheViewAndF1OrEscapeHidesThem) {
   EXPECT_EQ(form->KeyPanel->Position().X, std::round((1332 - TForm2::KeyPanelWidth) / 2));
   EXPECT_EQ(form->KeyPanel->Position().Y, std::round((829 - TForm2::KeyPanelHeight) / 2));
   EXPECT_EQ(form->Children().back(), form->KeyPanel);
+  // The window's client area changes under it (F11, say): the list stays in its middle.
+  form->ClientResized(800, 600);
+  EXPECT_EQ(form->KeyPanel->Position().X, std::round((800 - TForm2::KeyPanelWidth) / 2));
+  EXPECT_EQ(form->KeyPanel->Position().Y, std::round((600 - TForm2::KeyPanelHeight) / 2));
+  form->ClientResized(1332, 829);
   std::string keysShown;
   for (scene::TSceneNode* child : form->KeyPanel->Children())
     if (auto* text = dynamic_cast<ui::TText*>(child)) keysShown += text->Text() + "\n";
