@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/AboutWindow.h"
+#include "app/HugePages.h"
 #include "app/MainWindow.h"
 #include "app/SceneTextures.h"
 #include "scene/animation/ManualAnimationPlatform.h"
@@ -56,6 +57,7 @@ void RunClockTo(scene::TManualAnimationPlatform& clock, double seconds) {
 }  // namespace
 
 int SaveHeadlessScreenshot(int argc, char** argv, const TScreenshotRequest& request) {
+  StartWithHugePages(argv);
   // Qt serves the fonts, the 2D layer's painting and the encoders; no window is made, so its
   // platform without a display does.
   qputenv("QT_QPA_PLATFORM", "offscreen");

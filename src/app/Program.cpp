@@ -11,6 +11,7 @@
 #include <span>
 
 #include "app/AboutWindow.h"
+#include "app/HugePages.h"
 #include "app/MainWindow.h"
 #include "app/SceneTextures.h"
 #include "assets/EmbeddedAssets.h"
@@ -83,6 +84,7 @@ QIcon ProgramIcon() {
 
 int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)>& onLoopStarted,
               const std::function<void()>& configure) {
+  StartWithHugePages(argv);
   ui::qt::TQtShell::PrepareGraphics();
   ui::qt::TQtShell platform(argc, argv);
   // The window's class on X11 (WM_CLASS "orvane", "Orvane": the desktop entry's StartupWMClass)

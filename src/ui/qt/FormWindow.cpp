@@ -97,6 +97,11 @@ TFormWindow::TFormWindow(TFormBase& form)
   if (form.WindowState() != wsNormal) SetState(form.WindowState());
   form.SetHost(this);
   form.SetPlatformWindow(this);
+  FHeldFrame.setSingleShot(true);
+  FHeldFrame.setTimerType(Qt::PreciseTimer);
+  connect(&FHeldFrame, &QTimer::timeout, this, [this] {
+    if (Drawable()) update();
+  });
   const QStyleHints* hints = QGuiApplication::styleHints();
   FPointer->SetDoubleClickLimits(hints->mouseDoubleClickInterval(),
                                  static_cast<float>(hints->mouseDoubleClickDistance()));
@@ -371,7 +376,24 @@ void TFormWindow::Invalidate(const TWindowRect&) {
   // and Qt paints the whole window, as it is then, once it is shown again.
   if (!Drawable()) return;
   // The whole window is drawn at every paint; requests coalesce into the next one.
-  update();
+  RequestFrame();
+}
+
+qint64 TFormWindow::RefreshNanoseconds() const {
+  const QScreen* s = CurrentScreen();
+  const qreal rate = s && s->refreshRate() >= 1 ? s->refreshRate() : 60.0;
+  return static_cast<qint64>(1e9 / rate);
+}
+
+void TFormWindow::RequestFrame() {
+  if (FHeldFrame.isActive()) return;
+  const qint64 since = FSinceFrame.isValid() ? FSinceFrame.nsecsElapsed() : -1;
+  const qint64 refresh = RefreshNanoseconds();
+  if (since < 0 || since >= refresh) {
+    update();
+    return;
+  }
+  FHeldFrame.start(static_cast<int>((refresh - since + 999999) / 1000000));
 }
 
 bool TFormWindow::Drawable() const {
@@ -406,6 +428,7 @@ void TFormWindow::resizeGL(int width, int height) {
 void TFormWindow::paintGL() {
   // A paint asked for before the window was hidden.
   if (!Drawable()) return;
+  FSinceFrame.start();
   QOpenGLFunctions* gl = context()->functions();
   const qreal scale = devicePixelRatio();
   const int pixelWidth = qRound(width() * scale), pixelHeight = qRound(height() * scale);

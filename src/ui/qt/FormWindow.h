@@ -8,9 +8,11 @@
 // over it with Qt's OpenGL paint engine, and the swap.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QOpenGLWindow>
 #include <QRect>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -109,6 +111,13 @@ class TFormWindow : public QOpenGLWindow,
  private:
   // Shown and exposed: frames are drawn only then.
   bool Drawable() const;
+  // Frames start at most once a refresh of the window's screen (60 a second when it does not
+  // tell): a request sooner after the last frame is held until the next refresh is due, and
+  // the requests meanwhile coalesce into that frame.
+  void RequestFrame();
+  qint64 RefreshNanoseconds() const;
+  QElapsedTimer FSinceFrame;  // from the start of the last frame
+  QTimer FHeldFrame;
   TFormBase* FForm;
   std::unique_ptr<TPointerInput> FPointer;
   TQtOneShotTimerSource FTimers;

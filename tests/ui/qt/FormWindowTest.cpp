@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
@@ -231,6 +233,39 @@ TEST_F(Window, DrawsNothingWhileHiddenAndDrawsAgainWhenShown) {
   EXPECT_EQ(frames.size(), drawn) << "frames drawn while hidden";
   window->show();
   EXPECT_TRUE(WaitForFrames(drawn + 1)) << "no frame once shown again";
+}
+
+// The scene may ask for frames far more often than the screen shows them (a fast device, many
+// changes at once): the window draws at most once a refresh, and the last request is drawn.
+TEST_F(Window, DrawsNoFasterThanTheScreenRefreshesAndDrawsTheLastRequest) {
+  form->Show();
+  ASSERT_TRUE(WaitForFrames(1)) << "the window drew no frame";
+  const size_t before = frames.size();
+  QElapsedTimer clock;
+  clock.start();
+  qint64 lastAsked = 0, lastDrawn = 0;
+  QObject::connect(window.get(), &TFormWindow::FramePresented,
+                   [&] { lastDrawn = clock.nsecsElapsed(); });
+  QTimer often;
+  QObject::connect(&often, &QTimer::timeout, [&] {
+    form->Invalidate({0, 0, 320, 200});
+    lastAsked = clock.nsecsElapsed();
+  });
+  often.start(1);
+  const auto runFor = [](int milliseconds) {
+    QEventLoop wait;
+    QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+    wait.exec();
+  };
+  runFor(600);
+  often.stop();
+  const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+  const size_t drawn = frames.size() - before;
+  const qreal rate = window->screen()->refreshRate() >= 1 ? window->screen()->refreshRate() : 60;
+  EXPECT_LE(static_cast<double>(drawn), seconds * rate + 2) << "in " << seconds << " s";
+  EXPECT_GE(drawn, 2u);
+  runFor(500);
+  EXPECT_GT(lastDrawn, lastAsked) << "the last request was not drawn";
 }
 
 // A wheel turn after the window moved under a still pointer comes with no move before it: the
