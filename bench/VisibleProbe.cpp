@@ -1,8 +1,9 @@
 // Start-up as a person meets it, read from outside the program: starts the viewer, then reads
 // the middle of the screen from the X server until the planet shows there, and prints the
 // milliseconds from the program's start to that moment ("first-visible-ms N"). Then ends the
-// viewer. Fails when nothing shows within 20 seconds.
-// Usage: probe_visible PROGRAM [ARGUMENT...]
+// viewer. Fails when nothing shows within 20 seconds. With --save FILE the screen as it was
+// then is written to FILE (a binary PPM), to look at what the first frame shows.
+// Usage: probe_visible [--save FILE] PROGRAM [ARGUMENT...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -33,11 +35,38 @@ bool PlanetShows(Display* display, Window root, int x, int y) {
   return lit;
 }
 
+// Writes the whole screen as a binary PPM.
+void SaveScreen(Display* display, Window root, int width, int height, const char* path) {
+  XImage* image = XGetImage(display, root, 0, 0, width, height, AllPlanes, ZPixmap);
+  std::FILE* file = std::fopen(path, "wb");
+  if (!image || !file) {
+    std::fprintf(stderr, "probe_visible: could not save the screen to %s\n", path);
+  } else {
+    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) {
+        const unsigned long pixel = XGetPixel(image, x, y);
+        const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16),
+                                      static_cast<unsigned char>(pixel >> 8),
+                                      static_cast<unsigned char>(pixel)};
+        std::fwrite(rgb, 1, 3, file);
+      }
+  }
+  if (file) std::fclose(file);
+  if (image) XDestroyImage(image);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char* save = nullptr;
+  if (argc > 2 && std::strcmp(argv[1], "--save") == 0) {
+    save = argv[2];
+    argv += 2;
+    argc -= 2;
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: probe_visible PROGRAM [ARGUMENT...]\n");
+    std::fprintf(stderr, "usage: probe_visible [--save FILE] PROGRAM [ARGUMENT...]\n");
     return 2;
   }
   Display* display = XOpenDisplay(nullptr);
@@ -64,6 +93,10 @@ int main(int argc, char** argv) {
     if (PlanetShows(display, root, x, y)) {
       const double ms = std::chrono::duration<double, std::milli>(TClock::now() - start).count();
       std::printf("first-visible-ms %.0f\n", ms);
+      std::fflush(stdout);
+      if (save)
+        SaveScreen(display, root, DisplayWidth(display, screen), DisplayHeight(display, screen),
+                   save);
       result = 0;
       break;
     }

@@ -524,7 +524,10 @@ void TForm2::MenuItem4Click(scene::TSceneNode&) {
 void TForm2::PrepareToPaint() {
   // The view's render target is allocated while the textures may still be on their way.
   Viewport3D1->UpdateContext();
-  if (FTextures) FTextures->AttachAll(*this);
+  if (!FTextures) return;
+  FTextures->AttachAll(*this);
+  // Drawn with the small copies: paint again, to take the full textures once they are made.
+  if (!FTextures->Complete()) Viewport3D1->RequestRender();
 }
 
 void TForm2::FormCreate(scene::TSceneNode&) {

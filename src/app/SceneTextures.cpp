@@ -39,19 +39,32 @@ class TPackedTextureBands : public scene::TTextureBands {
 
 }  // namespace
 
-std::shared_ptr<const scene::TTextureBands> PackedSceneTexture(TSceneTexture texture) {
-  std::optional<assets::TPackedTexture> packed =
-      assets::TPackedTexture::Open(assets::EmbeddedPackedTexture(texture));
+namespace {
+
+std::shared_ptr<const scene::TTextureBands> BandsOf(std::span<const std::uint8_t> bytes) {
+  std::optional<assets::TPackedTexture> packed = assets::TPackedTexture::Open(bytes);
   if (!packed) return nullptr;
   return std::make_shared<TPackedTextureBands>(std::move(*packed));
+}
+
+}  // namespace
+
+std::shared_ptr<const scene::TTextureBands> PackedSceneTexture(TSceneTexture texture) {
+  return BandsOf(assets::EmbeddedPackedTexture(texture));
+}
+
+std::shared_ptr<const scene::TTextureBands> SmallSceneTexture(TSceneTexture texture) {
+  return BandsOf(assets::EmbeddedSmallTexture(texture));
 }
 
 // --- packed ------------------------------------------------------------------------------------
 
 TPackedSceneTextures::TPackedSceneTextures(std::unique_ptr<scene::ITextureUploader> uploader)
     : FUploader(std::move(uploader)) {
-  for (int i = 0; i < SceneTextureCount; ++i)
+  for (int i = 0; i < SceneTextureCount; ++i) {
     FSources.push_back(PackedSceneTexture(static_cast<TSceneTexture>(i)));
+    FSmall.push_back(SmallSceneTexture(static_cast<TSceneTexture>(i)));
+  }
   FUploading = FUploader && FUploader->Start(FSources);
 }
 
@@ -61,7 +74,20 @@ TPackedSceneTextures::~TPackedSceneTextures() {
 
 void TPackedSceneTextures::AttachAll(const TStoredScene& scene) {
   if (FAttached) return;
+  // While the full textures are being made, the frames draw with the small copies (filled at
+  // their first draw: a sixteenth of the pixels) instead of waiting.
+  const bool smallCopies =
+      std::none_of(FSmall.begin(), FSmall.end(), [](const auto& small) { return !small; });
+  if (FUploading && !FUploader->Done() && smallCopies) {
+    if (!FSmallAttached)
+      for (int i = 0; i < SceneTextureCount; ++i)
+        TextureSource(scene, static_cast<TSceneTexture>(i))
+            .SetTexture(FSmall[static_cast<std::size_t>(i)], nullptr);
+    FSmallAttached = true;
+    return;
+  }
   FAttached = true;
+  FSmall.clear();
   std::vector<std::unique_ptr<scene::TDeviceHandle>> handles;
   if (FUploading) {
     const auto waitStart = std::chrono::steady_clock::now();

@@ -2,9 +2,10 @@
 // paint.
 //
 // The program carries them packed in bands (TPackedSceneTextures): with an uploader they are
-// made on a thread of their own from the moment the main window is constructed, and the first
-// paint takes the finished textures; without one (or when it cannot start), each texture is
-// filled band by band at its first draw. TPngSceneTextures decodes PNG files on worker
+// made on threads of their own from the moment the main window is constructed; the paints
+// before they are finished draw with copies four times smaller a side, and the first paint
+// after takes the finished textures. Without an uploader (or when it cannot start), each
+// texture is filled band by band at its first draw. TPngSceneTextures decodes PNG files on worker
 // threads instead, one task per picture: the path for pictures given as files, also kept to
 // measure start-up against.
 #pragma once
@@ -30,9 +31,12 @@ class TSceneTextures {
  public:
   virtual ~TSceneTextures() = default;
 
-  // Gives every material its texture; later calls do nothing. Called at the first paint, with
-  // the window's drawing device current.
+  // Gives every material its texture; once they are all complete, later calls do nothing.
+  // Called at every paint, with the window's drawing device current.
   virtual void AttachAll(const TStoredScene& scene) = 0;
+  // Whether the materials have their full textures (not yet the small copies some makers
+  // draw with at first): until then the window paints again, to take them when they are made.
+  bool Complete() const { return FAttached; }
 
   // For start-up timing: the seconds from construction until the pictures were ready (decoded,
   // or made on the device ahead; 0 when they are filled at their first draw), and the seconds
@@ -77,8 +81,10 @@ class TPackedSceneTextures : public TSceneTextures {
 
  private:
   std::vector<std::shared_ptr<const scene::TTextureBands>> FSources;  // in TSceneTexture order
+  std::vector<std::shared_ptr<const scene::TTextureBands>> FSmall;    // the same, smaller
   std::unique_ptr<scene::ITextureUploader> FUploader;
   bool FUploading = false;
+  bool FSmallAttached = false;
 };
 
 using TPngDecoder = std::function<scene::TTextureImage(std::span<const std::uint8_t> png)>;
@@ -99,5 +105,7 @@ class TPngSceneTextures : public TSceneTextures {
 
 // The source of the built-in textures' bands (null for About or a value outside the enum).
 std::shared_ptr<const scene::TTextureBands> PackedSceneTexture(TSceneTexture texture);
+// The same for the copy four times smaller a side.
+std::shared_ptr<const scene::TTextureBands> SmallSceneTexture(TSceneTexture texture);
 
 }  // namespace app

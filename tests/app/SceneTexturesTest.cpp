@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <iterator>
 #include <mutex>
 #include <set>
@@ -79,6 +80,7 @@ class TFakeUploader : public scene::ITextureUploader {
   struct TLog {
     std::vector<const scene::TTextureBands*> Started;
     int Finished = 0, Waited = 0;
+    bool Done = true;  // whether the textures are made by now
   };
   class THandle : public scene::TDeviceHandle {
    public:
@@ -99,6 +101,7 @@ class TFakeUploader : public scene::ITextureUploader {
       handles.push_back(static_cast<int>(i) == FFailing ? nullptr : std::make_unique<THandle>());
     return handles;
   }
+  bool Done() const override { return FLog.Done; }
   void Wait() override { ++FLog.Waited; }
 
  private:
@@ -153,6 +156,69 @@ TEST(SceneTextures, PackedTexturesAreMadeAheadOrFilledAtTheFirstDraw) {
     textures.reset();
     EXPECT_EQ(log.Waited, 0);  // nothing left to wait for
   }
+}
+
+// The paints before the uploader is done draw with the copies four times smaller a side, and
+// do not wait; the first paint after it takes the full textures.
+TEST(SceneTextures, UntilTheUploadIsDoneThePaintsDrawWithTheSmallCopies) {
+  TFakeUploader::TLog log;
+  log.Done = false;
+  TPackedSceneTextures textures(std::make_unique<TFakeUploader>(log, true, -1));
+  ui::TFormBase form;
+  auto* viewport = new ui::TViewport3D;
+  form.BeginLoading();
+  form.AddChild(viewport);
+  const TStoredScene scene = BuildStoredScene(*viewport, form);
+  form.EndLoading();
+  const auto expectSizes = [&](int divisor, bool pending) {
+    for (const TExpectedTexture& e : ExpectedTextures) {
+      SCOPED_TRACE(assets::AssetName(e.Texture));
+      const scene::TTexture& texture = TextureSource(scene, e.Texture).Texture();
+      EXPECT_EQ(texture.Width(), e.Width / divisor);
+      EXPECT_EQ(texture.Height(), e.Height / divisor);
+      EXPECT_EQ(texture.IsOpaque(), e.Opaque);
+      EXPECT_EQ(texture.HasPendingImage(), pending);
+    }
+  };
+  for (int paint = 0; paint < 2; ++paint) {
+    textures.AttachAll(scene);
+    EXPECT_FALSE(textures.Complete());
+    EXPECT_EQ(log.Finished, 0) << "a paint waited for the upload";
+    expectSizes(4, true);
+  }
+  log.Done = true;
+  textures.AttachAll(scene);
+  EXPECT_TRUE(textures.Complete());
+  EXPECT_EQ(log.Finished, 1);
+  expectSizes(1, false);
+}
+
+// A small copy's pixel is the mean of the 4 x 4 block of the full picture (premultiplied, as
+// the bands come), so the first frames show the same scene, only less sharp.
+TEST(SceneTextures, SmallCopiesAreTheMeansOfFourByFourBlocks) {
+  for (TSceneTexture t : {TSceneTexture::Sky, TSceneTexture::Rings, TSceneTexture::Titan}) {
+    SCOPED_TRACE(assets::AssetName(t));
+    const auto small = SmallSceneTexture(t);
+    ASSERT_TRUE(small);
+    const scene::TTextureImage full = ui::DecodePng(assets::EmbeddedImage(t));
+    ASSERT_EQ(small->Width() * 4, full.Width);
+    ASSERT_EQ(small->Height() * 4, full.Height);
+    std::vector<std::uint8_t> band(static_cast<std::size_t>(small->BandRows()) * small->Width() *
+                                   4);
+    const int middle = small->BandCount() / 2;
+    ASSERT_TRUE(small->ReadBand(middle, band));
+    int worst = 0;
+    for (int x = 0; x < small->Width(); x += 7)
+      for (int c = 0; c < 4; ++c) {
+        int sum = 0;
+        for (int by = 0; by < 4; ++by)
+          for (int bx = 0; bx < 4; ++bx)
+            sum += full.Pixel(x * 4 + bx, middle * small->BandRows() * 4 + by)[c];
+        worst = std::max(worst, std::abs(band[static_cast<std::size_t>(x) * 4 + c] - sum / 16));
+      }
+    EXPECT_LE(worst, 2) << "levels from the block's mean";
+  }
+  EXPECT_FALSE(SmallSceneTexture(TSceneTexture::About));
 }
 
 TEST(SceneTextures, PackedTexturesNeverAttachedAreWaitedFor) {

@@ -16,6 +16,9 @@ class ITextureUploader {
   virtual ~ITextureUploader() = default;
   // Starts making one texture per source; false when it cannot (nothing was started).
   virtual bool Start(std::vector<std::shared_ptr<const TTextureBands>> sources) = 0;
+  // Whether the work started has ended, so that Finish would not wait (true when nothing was
+  // started).
+  virtual bool Done() const = 0;
   // Waits until the textures are made; then, on the window's thread with its drawing device
   // current, gives one handle per source in order (null where a texture could not be made).
   // Empty when nothing was started.

@@ -78,6 +78,11 @@ bool TQtTextureUploader::Start(std::vector<std::shared_ptr<const scene::TTexture
   return true;
 }
 
+bool TQtTextureUploader::Done() const {
+  return std::all_of(FWorkers.begin(), FWorkers.end(),
+                     [](const auto& worker) { return worker->Thread->isFinished(); });
+}
+
 std::vector<std::unique_ptr<scene::TDeviceHandle>> TQtTextureUploader::Finish() {
   std::vector<std::unique_ptr<scene::TDeviceHandle>> handles;
   if (FWorkers.empty()) return handles;

@@ -23,6 +23,7 @@ class TQtTextureUploader : public scene::ITextureUploader {
   ~TQtTextureUploader() override;
 
   bool Start(std::vector<std::shared_ptr<const scene::TTextureBands>> sources) override;
+  bool Done() const override;
   std::vector<std::unique_ptr<scene::TDeviceHandle>> Finish() override;
   void Wait() override;
 
