@@ -96,6 +96,8 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
   s.Sphere2->SetHitTest(false);
   s.Sphere2->SetTwoSide(true);
   s.Sphere2->SetWrapMode(scene::TMeshWrapMode::Original);
+  // Around everything and drawn last: while the camera stands still its image is kept.
+  s.Sphere2->SetBackdrop(true);
 
   // The moons, each with its orbit animation.
   scene::TSphere** moons[] = {&s.Sphere3, &s.Sphere4, &s.Sphere5, &s.Sphere6,

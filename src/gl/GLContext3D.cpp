@@ -50,6 +50,9 @@ class TGLContext3D : public TContext3D {
       const TTextureBands& bands, std::unique_ptr<TDeviceHandle> old) override {
     return FDevice->UploadTextureBands(bands, std::move(old));
   }
+  bool DeviceKeepsBackdrops() const override { return true; }
+  bool DeviceKeepBackdrop() override;
+  void DeviceDrawBackdrop() override;
 
  private:
   void CreateBuffers();
@@ -66,6 +69,10 @@ class TGLContext3D : public TContext3D {
   GLuint FColor = 0;  // a multisampled texture, or a plain one with one sample
   GLuint FDepth = 0;  // renderbuffer
   bool FBlend = false;
+  // The kept backdrop: the samples of each pixel resolved into a plain texture of the target's
+  // size (made at the first keep).
+  GLuint FBackdropFramebuffer = 0;
+  GLuint FBackdrop = 0;
 };
 
 void TGLContext3D::CreateBuffers() {
@@ -106,7 +113,46 @@ void TGLContext3D::FreeBuffers() {
   glDeleteFramebuffers(1, &FFramebuffer);
   glDeleteTextures(1, &FColor);
   glDeleteRenderbuffers(1, &FDepth);
-  FFramebuffer = FColor = FDepth = 0;
+  glDeleteFramebuffers(1, &FBackdropFramebuffer);
+  glDeleteTextures(1, &FBackdrop);
+  FFramebuffer = FColor = FDepth = FBackdropFramebuffer = FBackdrop = 0;
+}
+
+bool TGLContext3D::DeviceKeepBackdrop() {
+  const int w = FBuffer.Width, h = FBuffer.Height;
+  if (!FBackdrop) {
+    glGenTextures(1, &FBackdrop);
+    glBindTexture(GL_TEXTURE_2D, FBackdrop);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glGenFramebuffers(1, &FBackdropFramebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, FBackdropFramebuffer);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, FBackdrop, 0);
+  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, FFramebuffer);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, FBackdropFramebuffer);
+  glDisable(GL_SCISSOR_TEST);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_FRAMEBUFFER, FFramebuffer);
+  return true;
+}
+
+void TGLContext3D::DeviceDrawBackdrop() {
+  TGLProgram* program = FDevice->Program("backdrop.fvs", "backdrop.fps");
+  if (!program || !FBackdrop) return;
+  glDepthFunc(GL_LEQUAL);
+  glDepthMask(GL_FALSE);
+  glDisable(GL_BLEND);
+  glDisable(GL_CULL_FACE);
+  glUseProgram(program->Name());
+  glUniform1i(program->Location("Image"), 0);
+  glBindTexture(GL_TEXTURE_2D, FBackdrop);
+  glBindVertexArray(FDevice->EmptyVao());
+  glDrawArrays(GL_TRIANGLES, 0, 3);
+  glDepthMask(GL_TRUE);
+  if (FBlend) glEnable(GL_BLEND);
 }
 
 void TGLContext3D::SetClipRange(bool zeroToOne) const {

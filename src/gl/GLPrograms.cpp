@@ -153,6 +153,24 @@ void main() {
 }
 )";
 
+// The kept backdrop: one triangle over the whole target at the far end of the depth range (1
+// in either clip range), so that it passes the depth test only where the depth is still as
+// cleared; each pixel takes the kept image's pixel.
+constexpr std::string_view BackdropVertex = R"(
+void main() {
+  vec2 corner = vec2(float((gl_VertexID & 1) * 4 - 1), float((gl_VertexID & 2) * 2 - 1));
+  gl_Position = vec4(corner, 1.0, 1.0);
+}
+)";
+
+constexpr std::string_view BackdropPixel = R"(
+uniform sampler2D Image;
+out vec4 FragColor;
+void main() {
+  FragColor = texelFetch(Image, ivec2(gl_FragCoord.xy), 0);
+}
+)";
+
 std::string Vertex(std::string_view defines, std::string_view body, bool remapDepth) {
   std::string s(Header);
   if (remapDepth) s += "#define REMAP_DEPTH\n";
@@ -187,6 +205,8 @@ std::string ProgramSource(std::string_view name, bool remapDepth) {
   if (name == "present1.fps") return Pixel("#define SAMPLES 1\n", PresentPixel);
   if (name == "present2.fps") return Pixel("#define SAMPLES 2\n", PresentPixel);
   if (name == "present4.fps") return Pixel("#define SAMPLES 4\n", PresentPixel);
+  if (name == "backdrop.fvs") return Pixel("", BackdropVertex);
+  if (name == "backdrop.fps") return Pixel("", BackdropPixel);
   return {};
 }
 

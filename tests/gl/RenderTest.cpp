@@ -230,6 +230,45 @@ TEST_F(GLTest, StartSceneWithTheStoredPictures) {
                      .HasPendingImage());
 }
 
+// The sky is a backdrop: while the camera stands still its image is kept and laid in instead of
+// drawn. Every frame is the one the sky drawn as always gives, within one level a channel (a
+// pixel where a body's edge covers some of its samples takes the sky's mean over the pixel for
+// the others instead of each sample's own value: a difference far below what an eye tells
+// apart), at the settled view and after a drag turned the view.
+TEST_F(GLTest, AKeptSkyGivesTheFramesOfTheSkyDrawnAsAlways) {
+  TStartScene drawn(Width, Height, true, TScenePictures::Packed);
+  TStartScene kept(Width, Height, true, TScenePictures::Packed);
+  drawn.Scene.Sphere2->SetBackdrop(false);
+  ASSERT_TRUE(kept.Scene.Sphere2->Backdrop());
+  TTargetFramebuffer window(Width, Height);
+  const auto frame = [&](TStartScene& s) {
+    window.Clear(0, 0, 0, 1);
+    s.Viewport->PaintTo({window.Name(), Width, Height});
+    return window.Read();
+  };
+  for (float turn : {0.0f, 35.0f}) {
+    SCOPED_TRACE(turn);
+    for (TStartScene* s : {&drawn, &kept}) {
+      s->Scene.Camera1->Position().SetZ(-26);
+      s->Scene.Dummy1->RotationAngle().SetY(turn);  // as a drag turns the view
+    }
+    const TTextureImage expected = frame(drawn);
+    // The first frame draws the sky, the second keeps it, the later ones lay it in.
+    for (int k = 0; k < 3; ++k) {
+      SCOPED_TRACE(k);
+      const TTextureImage image = frame(kept);
+      int worst = 0;
+      size_t differing = 0;
+      for (size_t i = 0; i < image.Pixels.size(); ++i) {
+        const int d = std::abs(image.Pixels[i] - expected.Pixels[i]);
+        worst = std::max(worst, d);
+        differing += d != 0;
+      }
+      EXPECT_LE(worst, 1) << differing << " channels differ";
+    }
+  }
+}
+
 // Tethys (drawn before the planet) and Mimas (drawn after it) each placed behind the clear
 // gap between the planet and the inner ring, on either side of the planet.
 // A view wider than the device's render targets can be is drawn at the largest size they may

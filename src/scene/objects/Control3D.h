@@ -108,6 +108,11 @@ class TControl3D : public TSceneNode, public IPointerTarget {
   float AbsoluteOpacity() const;
   TProjectionKind Projection() const { return FProjection; }
   void SetProjection(TProjectionKind p);
+  // A backdrop lies behind everything else in the view (a sky around the scene): while what it
+  // draws stays the same, the viewport may lay in a kept image of it instead of drawing it,
+  // with the same pixels.
+  bool Backdrop() const { return FBackdrop; }
+  void SetBackdrop(bool v) { FBackdrop = v; }
 
   ISceneHost* Viewport() const { return FViewport; }
   // The 3D children in drawing order (see RenderOrder.h).
@@ -216,6 +221,7 @@ class TControl3D : public TSceneNode, public IPointerTarget {
   bool FZWrite = true;
   bool FTwoSide = false;
   bool FOpaque = false;
+  bool FBackdrop = false;
   float FOpacity = 1;
   TProjectionKind FProjection = TProjectionKind::Camera;
 

@@ -58,6 +58,7 @@ TContext3D::~TContext3D() = default;
 void TContext3D::SetMultisample(TMultisample m) {
   if (m == FMultisample) return;
   FMultisample = m;
+  FBackdropKept = false;
   DeviceSetMultisample(m);
 }
 
@@ -128,6 +129,12 @@ TPoint3D TContext3D::EyePosition() const {
 void TContext3D::SetContextState(TContextState state) {
   if (state == TContextState::cs2DScene) FIs2DScene = true;
   if (state == TContextState::cs3DScene) FIs2DScene = false;
+  if (FSigning) {
+    if (state == TContextState::csAlphaBlendOn) FSigningBlend = true;
+    if (state == TContextState::csAlphaBlendOff) FSigningBlend = false;
+    FSignature.Add(state);
+    return;
+  }
   DeviceSetContextState(state);
 }
 
@@ -138,7 +145,45 @@ void TContext3D::DrawTriangles(const TMeshData& mesh, const TMaterial* material,
   FInputs.SetMatrix("ModelView", FMatrix);
   (material ? *material : static_cast<const TMaterial&>(*FDefaultMaterial))
       .Apply(*this, opacity, FInputs);
+  if (FSigning) {
+    FSignature.Add(&mesh);
+    FSignature.Add(mesh.Version());
+    FSignature.AddText(FInputs.VertexProgram);
+    FSignature.AddText(FInputs.PixelProgram);
+    FSignature.Add(FInputs.Texture0);
+    FSignature.Add(FInputs.OpaqueOutput);
+    if (FSigningBlend && !FInputs.OpaqueOutput) FSignature.Replaces = false;
+    for (const TShaderInput& input : FInputs.Inputs()) {
+      FSignature.AddText(input.Name);
+      FSignature.Add(input.IsMatrix);
+      FSignature.Add(input.Values);
+    }
+    return;
+  }
   DeviceDrawTriangles(mesh, FInputs);
+}
+
+void TContext3D::BeginSignature() {
+  FSignature.Clear();
+  FSigning = true;
+  FSigningBlend = false;
+}
+
+TDrawSignature TContext3D::EndSignature() {
+  FSigning = false;
+  FSignature.Add(FUploads);
+  return std::move(FSignature);
+}
+
+bool TContext3D::KeepBackdrop() {
+  FBackdropKept = FInScene && DeviceKeepBackdrop();
+  return FBackdropKept;
+}
+
+bool TContext3D::DrawBackdrop() {
+  if (!FInScene || !FBackdropKept) return false;
+  DeviceDrawBackdrop();
+  return true;
 }
 
 void TContext3D::CopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) {
@@ -148,6 +193,7 @@ void TContext3D::CopyToBitmap(TTextureImage& bitmap, const TPixelRect& rect) {
 TDeviceHandle* TContext3D::PrepareTexture(TTexture& texture) {
   return texture.Prepare([this](const TTextureImage* image, const TTextureBands* bands,
                                 std::unique_ptr<TDeviceHandle> old) {
+    ++FUploads;
     if (!image && bands) return DeviceUploadTextureBands(*bands, std::move(old));
     return DeviceUploadTexture(image, std::move(old));
   });

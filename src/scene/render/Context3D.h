@@ -16,6 +16,7 @@
 
 #include "scene/math/AlphaColor.h"
 #include "scene/math/Matrix3D.h"
+#include "scene/render/DrawSignature.h"
 #include "scene/render/LightDescription.h"
 #include "scene/render/ShaderInputs.h"
 #include "scene/render/TextureImage.h"
@@ -157,6 +158,23 @@ class TContext3D {
 
   const TColorMaterial& DefaultMaterial() const { return *FDefaultMaterial; }
 
+  // Signatures: between BeginSignature and EndSignature, SetContextState and DrawTriangles
+  // write what they would hand the device into a signature and draw nothing (textures are
+  // still made ready). The signature also holds the count of texture uploads so far, so that a
+  // texture refilled in place counts as a change.
+  void BeginSignature();
+  TDrawSignature EndSignature();
+
+  // The backdrop: an object drawn last, behind everything else, that stays the same for many
+  // frames (a sky while the camera stands still). KeepBackdrop keeps the image drawn so far in
+  // the frame (the backdrop alone, on a cleared target); DrawBackdrop lays the kept image in
+  // again wherever the depth is still as cleared, as drawing the backdrop there would, in one
+  // pass over the target. False when the device cannot, or has nothing kept (a new sample
+  // count drops what was kept).
+  bool KeepsBackdrops() const { return DeviceKeepsBackdrops(); }
+  bool KeepBackdrop();
+  bool DrawBackdrop();
+
  protected:
   virtual bool DeviceBeginScene() = 0;
   virtual void DeviceEndScene() = 0;
@@ -174,6 +192,11 @@ class TContext3D {
   // for DeviceUploadTexture; a device that can fill a texture band by band does so instead.
   virtual std::unique_ptr<TDeviceHandle> DeviceUploadTextureBands(
       const TTextureBands& bands, std::unique_ptr<TDeviceHandle> old);
+  // Keeping and laying in the backdrop (see KeepBackdrop); a device without them draws the
+  // backdrop every frame.
+  virtual bool DeviceKeepsBackdrops() const { return false; }
+  virtual bool DeviceKeepBackdrop() { return false; }
+  virtual void DeviceDrawBackdrop() {}
 
  private:
   void UpdateProjection() const;
@@ -192,6 +215,11 @@ class TContext3D {
   std::vector<TLightDescription> FLights;
   std::unique_ptr<TColorMaterial> FDefaultMaterial;
   TShaderInputs FInputs;
+  bool FSigning = false;
+  bool FSigningBlend = false;  // the blend state set while signing
+  TDrawSignature FSignature;
+  std::uint64_t FUploads = 0;
+  bool FBackdropKept = false;
 };
 
 // The projection of a context of the given pixel size (see CurrentProjectionMatrix).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "scene/objects/Camera.h"
 #include "scene/objects/Control3D.h"
@@ -74,6 +75,8 @@ void TViewport3DCore::SetMultisample(TMultisample m) {
 void TViewport3DCore::SetContext(std::unique_ptr<TContext3D> context) {
   FContext.reset();  // one device target at a time
   FContext = std::move(context);
+  FBackdropLast.Clear();
+  FBackdropKept.Clear();
 }
 
 void TViewport3DCore::ObservedFreed(TSceneNode* dying) {
@@ -109,9 +112,15 @@ void TViewport3DCore::DrawScene(TContext3D& context, TAlphaColor clearColor) {
     lights.clear();
     for (const TLight* light : FLights)
       lights.push_back(light->Description());
+    TControl3D* backdrop = context.KeepsBackdrops() ? LaidBackdrop() : nullptr;
+    const bool layBackdrop = backdrop && PrepareBackdrop(context, *backdrop, clearColor);
     // By index: an OnRender handler may change the tree under the loop.
-    for (size_t i = 0; i < FRenderingList.size(); ++i)
-      if (FRenderingList[i]->Visible()) RenderObject(*FRenderingList[i]);
+    for (size_t i = 0; i < FRenderingList.size(); ++i) {
+      TControl3D& object = *FRenderingList[i];
+      if (!object.Visible()) continue;
+      if (layBackdrop && &object == backdrop && context.DrawBackdrop()) continue;
+      RenderObject(object);
+    }
   } catch (...) {
     // Close the unfinished frame so that the device leaves its drawing state (the GL device
     // unbinds its target) and the next BeginScene starts from the usual place.
@@ -119,6 +128,40 @@ void TViewport3DCore::DrawScene(TContext3D& context, TAlphaColor clearColor) {
     throw;
   }
   context.EndScene();
+}
+
+TControl3D* TViewport3DCore::LaidBackdrop() const {
+  for (TControl3D* object : FRenderingList) {
+    if (!object->Visible() || !object->Backdrop()) continue;
+    const bool drawsMore =
+        object->OnRender || std::any_of(object->RenderList().begin(), object->RenderList().end(),
+                                        [](const TControl3D* child) { return child->Visible(); });
+    return object->ZWrite() && !drawsMore ? object : nullptr;
+  }
+  return nullptr;
+}
+
+bool TViewport3DCore::PrepareBackdrop(TContext3D& context, TControl3D& backdrop,
+                                      TAlphaColor clearColor) {
+  // What the backdrop would draw now, written down without drawing.
+  context.BeginSignature();
+  RenderObject(backdrop);
+  TDrawSignature now = context.EndSignature();
+  now.Add(clearColor);
+  const TDrawSignature last = std::exchange(FBackdropLast, now);
+  // A backdrop that blends shows what lies under it, which a kept image does not hold.
+  if (!now.Replaces) return false;
+  if (now == FBackdropKept) return true;
+  // Changing (the camera moves): drawn as usual, nothing kept.
+  if (now != last) return false;
+  // The same two frames in a row: keep its image, drawn alone on the cleared target, and start
+  // the frame again.
+  RenderObject(backdrop);
+  const bool kept = context.KeepBackdrop();
+  FBackdropKept = kept ? now : TDrawSignature();
+  context.SetContextState(TContextState::csScissorOff);
+  context.Clear(ctColor | ctDepth, clearColor, 1.0f, 0);
+  return kept;
 }
 
 bool TViewport3DCore::OutsideTheView(const TControl3D& object, TContext3D& context) {

@@ -73,6 +73,15 @@ class TViewport3DCore : public TSceneNode {
 
  private:
   void DrawScene(TContext3D& context, TAlphaColor clearColor);
+  // The first visible backdrop of the drawing order (see TControl3D::Backdrop) when it can be
+  // laid in from a kept image: it tests and writes depth, and draws nothing but itself (no
+  // visible children, no handler); else null. What is drawn after it lies in front of it, so
+  // it passes the depth test against the backdrop's depth as against the cleared depth the
+  // laid-in image leaves.
+  TControl3D* LaidBackdrop() const;
+  // Whether this frame lays the backdrop in from its kept image; keeps a new one when the
+  // backdrop drew the same for two frames in a row. Called with the camera and lights set.
+  bool PrepareBackdrop(TContext3D& context, TControl3D& backdrop, TAlphaColor clearColor);
   void RenderObject(TControl3D& object);
   // The object draws nothing inside the view volume (see DrawnBounds); sets the matrix.
   static bool OutsideTheView(const TControl3D& object, TContext3D& context);
@@ -88,6 +97,8 @@ class TViewport3DCore : public TSceneNode {
   TMultisample FMultisample = TMultisample::FourSamples;
   std::unique_ptr<TContext3D> FContext;
   bool FDrawing = false;
+  // What the backdrop drew in the last frame, and what it drew when its image was kept.
+  TDrawSignature FBackdropLast, FBackdropKept;
 };
 
 }  // namespace scene

@@ -38,6 +38,7 @@ class TRecordingContext : public TContext3D {
   std::vector<TShaderInputs> Draws;
   std::vector<const TMeshData*> DrawnMeshes;
   bool RefuseBegin = false;
+  bool KeepsBackdrops = true;  // whether the device can keep a backdrop's image
   int Uploads = 0;
 
   int Samples() const override { return SampleCount(Multisample()); }
@@ -74,6 +75,12 @@ class TRecordingContext : public TContext3D {
     Log.push_back("copy");
   }
   void DeviceSetMultisample(TMultisample) override { Log.push_back("multisample"); }
+  bool DeviceKeepsBackdrops() const override { return KeepsBackdrops; }
+  bool DeviceKeepBackdrop() override {
+    if (KeepsBackdrops) Log.push_back("keep backdrop");
+    return KeepsBackdrops;
+  }
+  void DeviceDrawBackdrop() override { Log.push_back("lay backdrop"); }
   std::unique_ptr<TDeviceHandle> DeviceUploadTexture(const TTextureImage* image,
                                                      std::unique_ptr<TDeviceHandle>) override {
     if (!image) return nullptr;

@@ -94,6 +94,80 @@ TEST_F(Pass, RunsItsStepsInOrder) {
   EXPECT_EQ(context->CurrentAngleOfView(), 45);
 }
 
+// A backdrop whose draw stays the same is drawn as usual once, kept at the second frame (drawn
+// alone, then the frame starts again) and laid in from then on, in its place in the order;
+// anything that changes its draw (the camera, its material, the clear colour) draws it again.
+TEST_F(Pass, ABackdropThatDrawsTheSameIsKeptAtTheSecondFrameAndLaidInAfter) {
+  sky->SetBackdrop(true);
+  sky->SetOpaque(true);
+  struct TFrame {
+    int Draws;  // the sky's and the inner sphere's
+    bool Keeps, Lays;
+  };
+  const auto pass = [&] {
+    context->Log.clear();
+    context->Draws.clear();
+    viewport.Core.RenderPass();
+    const auto has = [&](const char* line) {
+      return std::find(context->Log.begin(), context->Log.end(), line) != context->Log.end();
+    };
+    return TFrame{static_cast<int>(context->Draws.size()), has("keep backdrop"),
+                  has("lay backdrop")};
+  };
+  const auto expect = [](TFrame frame, int draws, bool keeps, bool lays, const char* when) {
+    EXPECT_EQ(frame.Draws, draws) << when;
+    EXPECT_EQ(frame.Keeps, keeps) << when;
+    EXPECT_EQ(frame.Lays, lays) << when;
+  };
+  expect(pass(), 2, false, false, "the first frame");
+  {
+    const TFrame second = pass();
+    expect(second, 2, true, true, "the second frame");
+    // Kept from the sky drawn alone, then the frame starts again and lays it in first.
+    const auto keep = std::find(context->Log.begin(), context->Log.end(), "keep backdrop");
+    ASSERT_LT(keep + 3, context->Log.end());
+    EXPECT_EQ(Lines(keep + 1, keep + 4),
+              (Lines{"state csScissorOff", "clear 3 00000000 1 0", "lay backdrop"}));
+  }
+  expect(pass(), 1, false, true, "a third frame");
+  pivot->RotationAngle().SetY(10);  // the camera turns
+  expect(pass(), 2, false, false, "the camera turned");
+  expect(pass(), 2, true, true, "standing still again");
+  viewport.Core.SetColor(claBlack);
+  expect(pass(), 2, false, false, "another clear colour");
+  expect(pass(), 2, true, true, "the same clear colour again");
+  expect(pass(), 1, false, true, "still");
+}
+
+TEST_F(Pass, ABackdropIsAlwaysDrawnWhereAKeptImageWouldNotShowTheSame) {
+  struct TCase {
+    const char* Name;
+    bool Backdrop, Blends, DeviceKeeps, HasChild;
+  };
+  for (const TCase& c : {TCase{"not a backdrop", false, false, true, false},
+                         TCase{"translucent", true, true, true, false},
+                         TCase{"a device that cannot keep it", true, false, false, false},
+                         TCase{"with a child drawn after it", true, false, true, true}}) {
+    SCOPED_TRACE(c.Name);
+    TCoreViewport view;
+    auto* backdrop = new TSphere;
+    view.AddChild(backdrop);
+    backdrop->SetBackdrop(c.Backdrop);
+    backdrop->SetOpaque(!c.Blends);
+    if (c.Blends) backdrop->SetOpacity(0.5f);
+    if (c.HasChild) backdrop->AddChild(new TSphere);
+    TRecordingContext& recorder = view.UseRecorder();
+    recorder.KeepsBackdrops = c.DeviceKeeps;
+    for (int frame = 0; frame < 3; ++frame) {
+      recorder.Log.clear();
+      recorder.Draws.clear();
+      view.Core.RenderPass();
+      EXPECT_EQ(recorder.Draws.size(), c.HasChild ? 2u : 1u) << frame;
+      EXPECT_EQ(std::count(recorder.Log.begin(), recorder.Log.end(), "lay backdrop"), 0) << frame;
+    }
+  }
+}
+
 TEST_F(Pass, InvisibleObjectsAndTheirSubtreesAreSkipped) {
   pivot->SetVisible(false);
   viewport.Core.RenderPass();
