@@ -110,6 +110,8 @@ TStoredScene BuildStoredScene(ui::TViewport3D& viewport, scene::TSceneNode& mate
     SetScale(*moon, m.Scale);
     moon->RotationAngle().SetY(m.AngleY);
     moon->SetWrapMode(scene::TMeshWrapMode::Fit);
+    // A few dozen pixels across: drawn with fewer subdivisions where the eye cannot tell.
+    moon->SetFitDetailToView(true);
     // The stored orientation is read after the object's other properties.
     if (m.Quanternion) moon->ReadQuanternion(m.Quanternion);
     if (extras.AddBodyAnimation) extras.AddBodyAnimation(*moon, i + 2);

@@ -1,9 +1,11 @@
 #include "scene/objects/Sphere.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "scene/math/ShapeHits.h"
 #include "scene/objects/MeshAngles.h"
+#include "scene/render/Context3D.h"
 
 namespace scene {
 
@@ -81,7 +83,65 @@ void TSphere::SetSubdivisionsHeight(int v) {
 
 void TSphere::RebuildMesh() {
   BuildSphereMesh(FSubdivisionsAxes, FSubdivisionsHeight, MutableData());
+  FCoarser.clear();
   Repaint();
+}
+
+void TSphere::SetFitDetailToView(bool v) {
+  if (v == FFitDetailToView) return;
+  FFitDetailToView = v;
+  Repaint();
+}
+
+int TSphere::AxesOnScreen(float radius) const {
+  const int full = FSubdivisionsAxes;
+  if (!FFitDetailToView || !(radius > 0)) return full;
+  // A polygon of n sides in a circle of r pixels lies up to r (1 - cos(pi / n)) inside it:
+  // the fewest columns whose outline lies within a tenth of a pixel of the full mesh's.
+  const float allowed = 0.1f + radius * (1 - std::cos(Pi / static_cast<float>(full)));
+  const float sides = allowed >= radius ? 0 : Pi / std::acos(1 - allowed / radius);
+  // A multiple of four, so that the outline keeps the poles and the equator's quarter points.
+  const int axes = std::max(8, (static_cast<int>(std::ceil(sides)) + 3) / 4 * 4);
+  return axes < full ? axes : full;
+}
+
+void TSphere::Render(TContext3D& context) {
+  const TMatrix3D matrix = MeshMatrix() * AbsoluteMatrix();
+  context.SetMatrix(matrix);
+  int axes = FSubdivisionsAxes;
+  if (FFitDetailToView) {
+    // The radius on screen: the sphere's (0.5 in mesh units) in camera space over the distance
+    // of its nearest point, in pixels, stretched as a sphere seen off the view's centre is (by
+    // less than 1 / cos^2 of the angle off the centre).
+    const TMatrix3D view = matrix * context.CurrentCameraMatrix();
+    const auto length = [](float x, float y, float z) { return std::sqrt(x * x + y * y + z * z); };
+    const float radius =
+        0.5f * std::max({length(view.m11, view.m12, view.m13), length(view.m21, view.m22, view.m23),
+                         length(view.m31, view.m32, view.m33)});
+    const TMatrix3D clip = context.CurrentModelViewProjection();
+    const float distance = clip.m44;
+    if (distance - radius > TContext3D::NearPlane) {
+      const TMatrix3D& projection = context.CurrentProjectionMatrix();
+      const float tanX = clip.m41 / distance / projection.m11;
+      const float tanY = clip.m42 / distance / projection.m22;
+      const float stretch = 1 + tanX * tanX + tanY * tanY;
+      const float pixelsPerUnit = std::max(std::abs(projection.m11) * context.Width(),
+                                           std::abs(projection.m22) * context.Height()) /
+                                  2;
+      axes = AxesOnScreen(stretch * radius * pixelsPerUnit / (distance - radius));
+    }
+  }
+  if (axes >= FSubdivisionsAxes) {
+    context.DrawTriangles(Data(), RenderMaterial(), AbsoluteOpacity());
+    return;
+  }
+  std::unique_ptr<TMeshData>& coarser = FCoarser[axes];
+  if (!coarser) {
+    coarser = std::make_unique<TMeshData>();
+    BuildSphereMesh(axes, std::min(FSubdivisionsHeight, std::max(2, axes / 2)), *coarser);
+  }
+  // Under the full mesh's matrix: the coarser one is inscribed in the same sphere.
+  context.DrawTriangles(*coarser, RenderMaterial(), AbsoluteOpacity());
 }
 
 bool TSphere::RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,

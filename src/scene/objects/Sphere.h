@@ -8,6 +8,9 @@
 // face outwards as front faces.
 #pragma once
 
+#include <map>
+#include <memory>
+
 #include "scene/objects/Shape3D.h"
 
 namespace scene {
@@ -21,6 +24,18 @@ class TSphere : public TCustomMesh {
   int SubdivisionsHeight() const { return FSubdivisionsHeight; }
   void SetSubdivisionsHeight(int v);
 
+  // Detail that follows the size on screen: while the sphere covers few pixels it is drawn
+  // with fewer subdivisions, as many as keep its outline within a tenth of a pixel of the full
+  // mesh's (a difference no eye tells apart). Picking keeps the exact shape. Off by default.
+  bool FitsDetailToView() const { return FFitDetailToView; }
+  void SetFitDetailToView(bool v);
+  // The columns the sphere is drawn with at `radius` pixels on screen (SubdivisionsAxes, or
+  // fewer when it fits its detail to the view); its bands are half as many, at most
+  // SubdivisionsHeight.
+  int AxesOnScreen(float radius) const;
+
+  void Render(TContext3D& context) override;
+
   // The shape WrapMode gives it in local coordinates (not the mesh's triangles).
   bool RayCastIntersect(const TVector3D& rayPos, const TVector3D& rayDir,
                         TVector3D& intersection) const override;
@@ -33,6 +48,9 @@ class TSphere : public TCustomMesh {
 
   int FSubdivisionsAxes = 16;
   int FSubdivisionsHeight = 12;
+  bool FFitDetailToView = false;
+  // The meshes of fewer columns made so far, by their column count.
+  std::map<int, std::unique_ptr<TMeshData>> FCoarser;
 };
 
 // Builds the sphere mesh of A columns and H bands (already in range) into `data`.

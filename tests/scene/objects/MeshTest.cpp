@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "scene/objects/Disk.h"
@@ -83,6 +84,35 @@ TEST_F(Sphere50, BoundingBoxIsCachedAndMatchesTheMesh) {
   EXPECT_NEAR(box.Min.Z, -0.499013f, 1e-6f);
   sphere.SetSubdivisionsAxes(4);  // a square cross-section: z reaches 0.5
   EXPECT_NEAR(mesh().GetBoundingBox().Max.Z, 0.5f, 1e-6f);
+}
+
+// Fitting its detail to the view, a sphere keeps its outline within a tenth of a pixel of the
+// full mesh's: fewer columns the smaller it is on screen, never more than it has, a multiple of
+// four, and the full mesh when it is large or fitting is off.
+TEST(Sphere, DetailFitsTheSizeOnScreenWithinATenthOfAPixel) {
+  TSphere sphere;
+  sphere.SetSubdivisionsAxes(50);
+  sphere.SetSubdivisionsHeight(50);
+  EXPECT_EQ(sphere.AxesOnScreen(3), 50) << "fitting is off by default";
+  sphere.SetFitDetailToView(true);
+  const auto inset = [](float radius, int axes) {
+    return radius * (1 - std::cos(3.14159265f / static_cast<float>(axes)));
+  };
+  int previous = 0;
+  for (float radius : {0.5f, 2.0f, 5.0f, 10.0f, 20.0f, 30.0f, 50.0f, 200.0f, 2000.0f}) {
+    SCOPED_TRACE(radius);
+    const int axes = sphere.AxesOnScreen(radius);
+    EXPECT_GE(axes, previous) << "more pixels, no fewer columns";
+    EXPECT_TRUE(axes == 50 || (axes % 4 == 0 && axes >= 8)) << axes;
+    EXPECT_LE(inset(radius, axes) - inset(radius, 50), 0.1f) << axes;
+    if (axes > 8 && axes < 50) {
+      EXPECT_GT(inset(radius, axes - 4) - inset(radius, 50), 0.1f) << "more columns than needed";
+    }
+    previous = axes;
+  }
+  EXPECT_LE(sphere.AxesOnScreen(5), 24);
+  EXPECT_EQ(sphere.AxesOnScreen(2000), 50);
+  EXPECT_EQ(sphere.AxesOnScreen(0), 50);
 }
 
 TEST(Sphere, SubdivisionsAreClamped) {
