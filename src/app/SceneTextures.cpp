@@ -65,7 +65,14 @@ TPackedSceneTextures::TPackedSceneTextures(std::unique_ptr<scene::ITextureUpload
     FSources.push_back(PackedSceneTexture(static_cast<TSceneTexture>(i)));
     FSmall.push_back(SmallSceneTexture(static_cast<TSceneTexture>(i)));
   }
-  FUploading = FUploader && FUploader->Start(FSources);
+  const bool smallCopies =
+      std::none_of(FSmall.begin(), FSmall.end(), [](const auto& small) { return !small; });
+  // With the small copies to draw with, the full textures are made once the first frame is out:
+  // making them holds the driver's locks and takes memory and a core from that frame.
+  if (smallCopies)
+    FUploadAfterFirstFrame = FUploader != nullptr;
+  else
+    FUploading = FUploader && FUploader->Start(FSources);
 }
 
 TPackedSceneTextures::~TPackedSceneTextures() {
@@ -74,18 +81,21 @@ TPackedSceneTextures::~TPackedSceneTextures() {
 
 void TPackedSceneTextures::AttachAll(const TStoredScene& scene) {
   if (FAttached) return;
-  // While the full textures are being made, the frames draw with the small copies (filled at
-  // their first draw: a sixteenth of the pixels) instead of waiting.
-  const bool smallCopies =
-      std::none_of(FSmall.begin(), FSmall.end(), [](const auto& small) { return !small; });
-  if (FUploading && !FUploader->Done() && smallCopies) {
-    if (!FSmallAttached)
+  if (FUploadAfterFirstFrame) {
+    // The first paint draws with the small copies (filled at their first draw: a sixteenth of
+    // the pixels); the next one, with the first frame out, starts making the full textures.
+    if (!FSmallAttached) {
       for (int i = 0; i < SceneTextureCount; ++i)
         TextureSource(scene, static_cast<TSceneTexture>(i))
             .SetTexture(FSmall[static_cast<std::size_t>(i)], nullptr);
-    FSmallAttached = true;
-    return;
+      FSmallAttached = true;
+      return;
+    }
+    FUploadAfterFirstFrame = false;
+    FUploading = FUploader->Start(FSources);
   }
+  // The paints go on with the small copies until the full textures are made.
+  if (FSmallAttached && FUploading && !FUploader->Done()) return;
   FAttached = true;
   FSmall.clear();
   std::vector<std::unique_ptr<scene::TDeviceHandle>> handles;

@@ -1,13 +1,13 @@
 // The scene's ten built-in textures and how they reach their materials before the first
 // paint.
 //
-// The program carries them packed in bands (TPackedSceneTextures): with an uploader they are
-// made on threads of their own from the moment the main window is constructed; the paints
-// before they are finished draw with copies four times smaller a side, and the first paint
-// after takes the finished textures. Without an uploader (or when it cannot start), each
-// texture is filled band by band at its first draw. TPngSceneTextures decodes PNG files on worker
-// threads instead, one task per picture: the path for pictures given as files, also kept to
-// measure start-up against.
+// The program carries them packed in bands (TPackedSceneTextures), each also in a copy four
+// times smaller a side. With an uploader, the first frame draws with the small copies; then the
+// full textures are made on threads of their own while the next frames draw with the small
+// ones, and the first paint after takes the finished textures. Without an uploader (or when it
+// cannot start), each full texture is filled band by band at its first draw. TPngSceneTextures
+// decodes PNG files on worker threads instead, one task per picture: the path for pictures given as
+// files, also kept to measure start-up against.
 #pragma once
 
 #include <array>
@@ -83,6 +83,7 @@ class TPackedSceneTextures : public TSceneTextures {
   std::vector<std::shared_ptr<const scene::TTextureBands>> FSources;  // in TSceneTexture order
   std::vector<std::shared_ptr<const scene::TTextureBands>> FSmall;    // the same, smaller
   std::unique_ptr<scene::ITextureUploader> FUploader;
+  bool FUploadAfterFirstFrame = false;
   bool FUploading = false;
   bool FSmallAttached = false;
 };

@@ -129,7 +129,7 @@ TEST(SceneTextures, PackedTexturesAreMadeAheadOrFilledAtTheFirstDraw) {
     auto textures = std::make_unique<TPackedSceneTextures>(
         c.HasUploader ? std::make_unique<TFakeUploader>(log, c.Starts, c.Failing) : nullptr);
     const bool madeAhead = c.HasUploader && c.Starts;
-    ASSERT_EQ(log.Started.size(), madeAhead ? std::size_t{SceneTextureCount} : 0);
+    EXPECT_TRUE(log.Started.empty()) << "started before the first frame";
 
     ui::TFormBase form;
     auto* viewport = new ui::TViewport3D;
@@ -137,9 +137,19 @@ TEST(SceneTextures, PackedTexturesAreMadeAheadOrFilledAtTheFirstDraw) {
     form.AddChild(viewport);
     const TStoredScene scene = BuildStoredScene(*viewport, form);
     form.EndLoading();
-    textures->AttachAll(scene);
-    textures->AttachAll(scene);  // a second call does nothing
+    // Paints until the full textures are attached: at once without an uploader; else the first
+    // paint draws with the small copies and the second starts the upload and, as this one is
+    // done at once, takes what it made (when it cannot start, the full textures are filled at
+    // their first draw).
+    int paints = 0;
+    while (!textures->Complete() && paints < 5) {
+      textures->AttachAll(scene);
+      ++paints;
+    }
+    EXPECT_EQ(paints, c.HasUploader ? 2 : 1);
+    textures->AttachAll(scene);  // a later call does nothing
     EXPECT_EQ(log.Finished, madeAhead ? 1 : 0);
+    EXPECT_EQ(log.Started.size(), madeAhead ? std::size_t{SceneTextureCount} : 0);
 
     for (const TExpectedTexture& e : ExpectedTextures) {
       SCOPED_TRACE(assets::AssetName(e.Texture));
@@ -158,8 +168,9 @@ TEST(SceneTextures, PackedTexturesAreMadeAheadOrFilledAtTheFirstDraw) {
   }
 }
 
-// The paints before the uploader is done draw with the copies four times smaller a side, and
-// do not wait; the first paint after it takes the full textures.
+// The first paint draws with the copies four times smaller a side; the upload starts at the
+// second, with the first frame out, and the paints go on with the small copies without waiting
+// until it is done; the first paint after takes the full textures.
 TEST(SceneTextures, UntilTheUploadIsDoneThePaintsDrawWithTheSmallCopies) {
   TFakeUploader::TLog log;
   log.Done = false;
@@ -180,8 +191,9 @@ TEST(SceneTextures, UntilTheUploadIsDoneThePaintsDrawWithTheSmallCopies) {
       EXPECT_EQ(texture.HasPendingImage(), pending);
     }
   };
-  for (int paint = 0; paint < 2; ++paint) {
+  for (int paint = 0; paint < 3; ++paint) {
     textures.AttachAll(scene);
+    EXPECT_EQ(log.Started.size(), paint == 0 ? 0u : std::size_t{SceneTextureCount}) << paint;
     EXPECT_FALSE(textures.Complete());
     EXPECT_EQ(log.Finished, 0) << "a paint waited for the upload";
     expectSizes(4, true);
@@ -221,9 +233,20 @@ TEST(SceneTextures, SmallCopiesAreTheMeansOfFourByFourBlocks) {
   EXPECT_FALSE(SmallSceneTexture(TSceneTexture::About));
 }
 
-TEST(SceneTextures, PackedTexturesNeverAttachedAreWaitedFor) {
+TEST(SceneTextures, PackedTexturesNeverTakenAreWaitedFor) {
   TFakeUploader::TLog log;
-  { TPackedSceneTextures textures(std::make_unique<TFakeUploader>(log, true, -1)); }
+  log.Done = false;
+  {
+    TPackedSceneTextures textures(std::make_unique<TFakeUploader>(log, true, -1));
+    ui::TFormBase form;
+    auto* viewport = new ui::TViewport3D;
+    form.BeginLoading();
+    form.AddChild(viewport);
+    const TStoredScene scene = BuildStoredScene(*viewport, form);
+    form.EndLoading();
+    textures.AttachAll(scene);
+    textures.AttachAll(scene);  // starts the upload, which is still running when the window goes
+  }
   EXPECT_EQ(log.Waited, 1);
   EXPECT_EQ(log.Finished, 0);
 }
