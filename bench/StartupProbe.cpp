@@ -2,7 +2,8 @@
 // frame (nanoseconds since the epoch, so a script can subtract its own start time), how long
 // the textures took to be ready and how long the first paint waited for them; then, once the
 // glide has ended and the scene has settled (6 seconds after the first frame), the resident
-// memory then and its peak so far; then ends the program. With --png the scene's textures are
+// memory then and its peak so far; then ends the program. Between, once the full textures are
+// in, how many frames were drawn with their small copies. With --png the scene's textures are
 // decoded from PNG files on worker threads instead of made from the packed ones, for a
 // comparison in the same run.
 #include <QCoreApplication>
@@ -46,6 +47,20 @@ int main(int argc, char** argv) {
       [](ui::qt::TQtShell& platform) {
         ui::qt::TFormWindow* window = platform.WindowOf(*app::Form2);
         QObject::connect(window, &ui::qt::TFormWindow::FramePresented, &platform, [&platform] {
+          // The frames drawn with the small copies of the textures, and when the full ones came.
+          static int smallFrames = 0;
+          static bool complete = false;
+          if (!complete) {
+            const app::TSceneTextures* textures = app::Form2->Textures();
+            complete = !textures || textures->Complete();
+            if (complete) {
+              std::printf("small-texture-frames %d\nfull-textures-s %.3f\n", smallFrames,
+                          textures ? textures->ReadySeconds() : 0.0);
+              std::fflush(stdout);
+            } else {
+              ++smallFrames;
+            }
+          }
           static bool reported = false;
           if (std::exchange(reported, true)) return;
           const auto now = std::chrono::system_clock::now().time_since_epoch();

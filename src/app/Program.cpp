@@ -86,7 +86,7 @@ int RunOrvane(int argc, char** argv, const std::function<void(ui::qt::TQtShell&)
               const std::function<void()>& configure) {
   StartWithHugePages(argv);
   // The view's multisampled colour and depth at 1920 x 1080 take 66 MB, the first textures 10.
-  WarmHeap(std::size_t{128} << 20);
+  WarmHeap(std::size_t{80} << 20);
   ui::qt::TQtShell::PrepareGraphics();
   ui::qt::TQtShell platform(argc, argv);
   // The window's class on X11 (WM_CLASS "orvane", "Orvane": the desktop entry's StartupWMClass)
