@@ -21,8 +21,12 @@ TStopSignals::TStopSignals() {
   action.sa_handler = Note;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (int i = 0; i < 3; ++i)
-    sigaction(Signals[i], &action, &FBefore[i]);
+  for (int i = 0; i < 3; ++i) {
+    sigaction(Signals[i], nullptr, &FBefore[i]);
+    // Started under nohup: the closing terminal is not for this program to notice.
+    if (Signals[i] == SIGHUP && FBefore[i].sa_handler == SIG_IGN) continue;
+    sigaction(Signals[i], &action, nullptr);
+  }
 }
 
 TStopSignals::~TStopSignals() {
