@@ -1,7 +1,8 @@
 // `orvane --record FILE --seconds S`: a time-lapse of the view made without a window or a
 // display. The clock is run by hand from frame to frame, so frame i shows the moment
 // From + i * Speed / Fps however long it takes to draw, as `--screenshot --at` that moment
-// shows it; the frames go to the clip's writer (record/ClipWriter.h). Prints nothing when it
+// shows it when the moment is on a tick of the clock (app/HeadlessScene.h); the frames go to
+// the clip's writer (record/ClipWriter.h). Prints nothing when it
 // succeeds but its progress on a terminal; otherwise why on the standard error.
 //
 // SIGINT, SIGTERM and SIGHUP stop it after the frame being drawn: the unfinished clip is
