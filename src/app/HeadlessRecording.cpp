@@ -51,6 +51,7 @@ int RecordHeadless(int argc, char** argv, const TRecordingRequest& request,
     bool finished = false;
     try {
       if (!stop.Requested()) {
+        progress.Finishing();
         const TClock::time_point finishStart = TClock::now();
         writer->Finish();
         encoding += SecondsSince(finishStart);

@@ -7,12 +7,12 @@
 
 namespace app {
 
-std::string ProgressText(long done, long total, double elapsedSeconds) {
+std::string ProgressText(long done, long total, long rateFrames, double rateSeconds) {
   char text[160];
   const int percent = total > 0 ? static_cast<int>(100 * done / total) : 100;
   int length = std::snprintf(text, sizeof text, "frame %ld of %ld (%d%%)", done, total, percent);
-  if (done > 0 && elapsedSeconds > 0) {
-    const double rate = static_cast<double>(done) / elapsedSeconds;
+  if (rateFrames > 0 && rateSeconds > 0) {
+    const double rate = static_cast<double>(rateFrames) / rateSeconds;
     const long left = std::lround(static_cast<double>(total - done) / rate);
     length += std::snprintf(text + length, sizeof text - length, ", %.1f frames/s", rate);
     if (left >= 3600)
@@ -24,8 +24,7 @@ std::string ProgressText(long done, long total, double elapsedSeconds) {
   return text;
 }
 
-TRecordingProgress::TRecordingProgress(long total, bool shown)
-    : FTotal(total), FShown(shown), FStart(std::chrono::steady_clock::now()) {}
+TRecordingProgress::TRecordingProgress(long total, bool shown) : FTotal(total), FShown(shown) {}
 
 TRecordingProgress::~TRecordingProgress() {
   Clear();
@@ -38,13 +37,25 @@ bool TRecordingProgress::StandardErrorIsATerminal() {
 void TRecordingProgress::Update(long done) {
   if (!FShown) return;
   const auto now = std::chrono::steady_clock::now();
+  if (FFirstDone == 0) {
+    FFirstDone = done;
+    FFirst = now;
+  }
   if (FWritten && done < FTotal && now - FLastWritten < std::chrono::milliseconds(200)) return;
   FLastWritten = now;
-  FWritten = true;
-  const double elapsed = std::chrono::duration<double>(now - FStart).count();
+  const double seconds = std::chrono::duration<double>(now - FFirst).count();
+  Write(ProgressText(done, FTotal, done - FFirstDone, seconds));
+}
+
+void TRecordingProgress::Finishing() {
+  if (FShown) Write(ProgressText(FTotal, FTotal, 0, 0) + ", completing the clip");
+}
+
+void TRecordingProgress::Write(const std::string& text) {
   // Back to the line's start, the text, and the rest of the line wiped.
-  std::fprintf(stderr, "\rorvane: recording %s\033[K", ProgressText(done, FTotal, elapsed).c_str());
+  std::fprintf(stderr, "\rorvane: recording %s\033[K", text.c_str());
   std::fflush(stderr);
+  FWritten = true;
 }
 
 void TRecordingProgress::Clear() {
