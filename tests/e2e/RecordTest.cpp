@@ -193,6 +193,29 @@ TEST_F(Recording, WhatCannotBeDoneSaysWhyAndEndsWithItsStatus) {
   EXPECT_EQ(Entries(), QStringList());
 }
 
+// A full disk: the system's reason and status 1, and nothing left behind. The disk is a tmpfs of
+// 16 KiB in a mount namespace of the run's own (skipped where the test may not make one).
+TEST_F(Recording, AFullDiskSaysTheSystemsReasonAndLeavesNothing) {
+  const std::string disk = PathOf("disk"), log = PathOf("full.log");
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(disk)));
+  if (std::system(("unshare -m sh -c 'mount -t tmpfs -o size=16k tmpfs " + disk + "' 2>/dev/null")
+                      .c_str()) != 0)
+    GTEST_SKIP() << "no mount namespace here";
+  for (const char* name : {"clip.mp4", "clip.webm", "clip.gif", "f-%02d.png"}) {
+    const std::string command = "unshare -m sh -c 'mount -t tmpfs -o size=16k tmpfs " + disk +
+                                " && " + ORVANE_BINARY + " --record \"" + disk + "/" + name +
+                                "\" --seconds 1 --size 640x360 2>&1; echo status $?; ls -A " +
+                                disk + "' > " + log;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    QFile file(QString::fromStdString(log));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string picture = std::string(name) == "f-%02d.png" ? "f-00.png" : name;
+    EXPECT_EQ(file.readAll().toStdString(), "orvane: Cannot write \"" + disk + "/" + picture +
+                                                "\": No space left on device\nstatus 1\n")
+        << name;
+  }
+}
+
 // On a terminal one line tells the progress, rewritten in place, and is wiped at the end.
 TEST_F(Recording, ATerminalSeesOneProgressLineThatUpdates) {
   if (std::system("command -v script >/dev/null") != 0) GTEST_SKIP() << "no script(1)";
