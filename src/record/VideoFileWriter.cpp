@@ -48,6 +48,17 @@ const AVCodec* OpenEncoder(TClipFormat format, AVCodecContext*& context) {
 
 TVideoFileWriter::TVideoFileWriter(const TClipSettings& settings)
     : FSettings(settings), FFile(settings.File) {
+  try {
+    Open();
+  } catch (...) {
+    // The destructor does not run for an object that was never made.
+    Release();
+    throw;
+  }
+}
+
+void TVideoFileWriter::Open() {
+  const TClipSettings& settings = FSettings;
   // The libraries' notes (the encoder's settings and statistics) are not the program's to
   // print; what fails is told from the calls' results.
   av_log_set_level(AV_LOG_QUIET);
@@ -107,12 +118,18 @@ TVideoFileWriter::TVideoFileWriter(const TClipSettings& settings)
 }
 
 TVideoFileWriter::~TVideoFileWriter() {
+  Release();
+}
+
+void TVideoFileWriter::Release() {
   sws_freeContext(FScaler);
+  FScaler = nullptr;
   av_packet_free(&FPacket);
   av_frame_free(&FFrame);
   avcodec_free_context(&FCodec);
   if (FFormat && FFormat->pb) avio_closep(&FFormat->pb);
   avformat_free_context(FFormat);
+  FFormat = nullptr;
   // The pending file goes with FFile unless Finish committed it.
 }
 

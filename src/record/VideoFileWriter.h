@@ -28,6 +28,10 @@ class TVideoFileWriter : public IClipWriter {
   void Finish() override;
 
  private:
+  // Makes the container, the encoder, the frame and the scaler, and writes the header.
+  void Open();
+  // Frees what Open made (the pending file stays with FFile).
+  void Release();
   // Sends `frame` (null: the end) to the encoder and writes every packet it gives back.
   void Encode(const AVFrame* frame);
   [[noreturn]] void Fail(const char* doing, int error);

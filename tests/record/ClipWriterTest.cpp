@@ -178,5 +178,19 @@ TEST_F(ClipWriter, AClipThatIsNotFinishedLeavesTheFolderAsItWas) {
   }
 }
 
+// H.264 in 4:2:0 takes no odd side: the encoder's refusal is raised before any frame, and the
+// pending file is gone with it.
+TEST_F(ClipWriter, AnEncoderThatRefusesTheSettingsLeavesNothing) {
+  TClipSettings settings = Settings("clip.mp4");
+  settings.Width = Width + 1;
+  try {
+    OpenClipWriter(settings);
+    ADD_FAILURE() << "x264 took an odd width";
+  } catch (const EClipEncodingFailed& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("The encoder refused the settings: ", 0), 0u) << e.what();
+  }
+  EXPECT_EQ(Entries(), QStringList());
+}
+
 }  // namespace
 }  // namespace record
