@@ -84,6 +84,11 @@ void TVideoFileWriter::Open() {
   FCodec->color_range = AVCOL_RANGE_MPEG;
   FCodec->thread_count = 0;  // as many as the machine has
   if (FFormat->oformat->flags & AVFMT_GLOBALHEADER) FCodec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+  // Refused here rather than by x264, which leaks its settings when it refuses them.
+  if (NeedsEvenSize(settings.Format) && (settings.Width % 2 != 0 || settings.Height % 2 != 0))
+    throw EClipEncodingFailed("H.264 in 4:2:0 needs an even width and height, not " +
+                              std::to_string(settings.Width) + "x" +
+                              std::to_string(settings.Height));
   if (int error = avcodec_open2(FCodec, codec, nullptr); error < 0)
     Fail("The encoder refused the settings", error);
   FStream = avformat_new_stream(FFormat, nullptr);
