@@ -14,6 +14,8 @@ ORVANE_BUILD_PACKAGES=(
   # images (GIF files are written with giflib; the scene textures are packed with LZ4), OpenGL
   # and Mesa's software rasterizer
   libpng-dev zlib1g-dev libgif-dev liblz4-dev libgl-dev libegl-dev libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+  # recordings: FFmpeg's libraries encode the videos (H.264 and VP9 encoders come with them)
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev
   # fonts (the program carries Open Sans, taken from here when it is built)
   fonts-dejavu-core fonts-open-sans
 )

@@ -1,10 +1,12 @@
 #include "app/CommandLine.h"
 
 #include "app/KeyHelp.h"
+#include "record/ClipFormat.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace app {
@@ -36,7 +38,25 @@ QString Usage(const QCommandLineParser& parser) {
   return text;
 }
 
+// A number from the option's value within [low, high] (above `low` when `aboveLow`); none for
+// a value that is no such number.
+std::optional<double> NumberIn(const QString& value, double low, double high, bool aboveLow) {
+  bool number = false;
+  const double v = value.toDouble(&number);
+  if (!number || !std::isfinite(v) || v < low || (aboveLow && v == low) || v > high)
+    return std::nullopt;
+  return v;
+}
+
 }  // namespace
+
+long TRecordingRequest::FrameCount() const {
+  return std::max(1L, std::lround(Seconds * Fps));
+}
+
+double TRecordingRequest::FrameMoment(long index) const {
+  return From + static_cast<double>(index) * Speed / Fps;
+}
 
 std::string VersionLine() {
   return (ProgramName + QStringLiteral(" " ORVANE_VERSION)).toStdString();
@@ -69,14 +89,40 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
       QStringLiteral("file"));
   const QCommandLineOption size(
       QStringLiteral("size"),
-      QStringLiteral("The screenshot's size in pixels (default 1920x1080)."),
+      QStringLiteral("The screenshot's or the recording's size in pixels (default 1920x1080)."),
       QStringLiteral("WxH"));
   const QCommandLineOption at(
       QStringLiteral("at"),
       QStringLiteral("The moment of the screenshot in seconds after the start (default 3, where "
                      "the camera's glide ends)."),
       QStringLiteral("seconds"));
-  parser.addOptions({screenshot, size, at});
+  const QCommandLineOption record(
+      QStringLiteral("record"),
+      QStringLiteral("Record a time-lapse of the view without a window, and end. The file's "
+                     "extension chooses the format: mp4 (H.264), webm (VP9), gif (animated), or "
+                     "numbered pictures for a name with a %d field (frames-%04d.png). Needs "
+                     "--seconds."),
+      QStringLiteral("file"));
+  const QCommandLineOption seconds(
+      QStringLiteral("seconds"),
+      QStringLiteral("The recording's length in seconds of clip (at most %1).")
+          .arg(MaxRecordingSeconds),
+      QStringLiteral("S"));
+  const QCommandLineOption fps(
+      QStringLiteral("fps"),
+      QStringLiteral("The recording's frames a second, 1 to %1 (default 30).").arg(MaxRecordingFps),
+      QStringLiteral("N"));
+  const QCommandLineOption from(
+      QStringLiteral("from"),
+      QStringLiteral("The recording's first moment in seconds after the start (default 3, where "
+                     "the camera's glide ends)."),
+      QStringLiteral("T"));
+  const QCommandLineOption speed(
+      QStringLiteral("speed"),
+      QStringLiteral("Seconds of the scene a second of the recording shows (default 1; 10 makes "
+                     "a 10x time-lapse)."),
+      QStringLiteral("K"));
+  parser.addOptions({screenshot, size, at, record, seconds, fps, from, speed});
   for (const char* name : QtValueOptions) {
     QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -89,19 +135,46 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
   }
 
   TCommandLine line;
+  line.Usage = Usage(parser).toStdString();
   QString error;
   if (!parser.parse(arguments))
     error = parser.errorText();
   else if (!parser.positionalArguments().isEmpty())
     error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-  else if ((parser.isSet(size) || parser.isSet(at)) && !parser.isSet(screenshot))
-    error = QStringLiteral("--size and --at go with --screenshot.");
+  else if (parser.isSet(screenshot) && parser.isSet(record))
+    error = QStringLiteral("--screenshot and --record go one at a time.");
+  else if (parser.isSet(size) && !parser.isSet(screenshot) && !parser.isSet(record))
+    error = QStringLiteral("--size goes with --screenshot or --record.");
+  else if (parser.isSet(at) && !parser.isSet(screenshot))
+    error = QStringLiteral("--at goes with --screenshot (a recording starts at --from).");
+  else if ((parser.isSet(seconds) || parser.isSet(fps) || parser.isSet(from) ||
+            parser.isSet(speed)) &&
+           !parser.isSet(record))
+    error = QStringLiteral("--seconds, --fps, --from and --speed go with --record.");
   TScreenshotRequest request;
   if (error.isEmpty() && parser.isSet(screenshot)) {
     request.File = parser.value(screenshot).toStdString();
     if (parser.isSet(screen))
       error = QStringLiteral("--screen goes with a window, not with --screenshot.");
     if (request.File.empty()) error = QStringLiteral("--screenshot needs a file name.");
+  }
+  TRecordingRequest recording;
+  std::optional<record::TClipFormat> format;
+  if (error.isEmpty() && parser.isSet(record)) {
+    recording.File = parser.value(record).toStdString();
+    format = record::ClipFormatForFile(recording.File);
+    if (parser.isSet(screen))
+      error = QStringLiteral("--screen goes with a window, not with --record.");
+    else if (recording.File.empty())
+      error = QStringLiteral("--record needs a file name.");
+    else if (!format)
+      // Joined, not .arg(): the example's "%04d" would read as a place for it.
+      error = QStringLiteral(
+                  "--record takes a .mp4, .webm or .gif file, or numbered pictures "
+                  "(frames-%04d.png), not '") +
+              parser.value(record) + QStringLiteral("'.");
+    else if (!parser.isSet(seconds))
+      error = QStringLiteral("--record needs --seconds.");
   }
   if (error.isEmpty() && parser.isSet(size)) {
     // Whole pixels, at least 1 and at most what a render target may be on any device.
@@ -124,10 +197,49 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
                   .arg(MaxScreenshotSeconds)
                   .arg(parser.value(at));
   }
+  recording.Width = request.Width;
+  recording.Height = request.Height;
+  if (error.isEmpty() && parser.isSet(seconds)) {
+    const auto value = NumberIn(parser.value(seconds), 0, MaxRecordingSeconds, true);
+    recording.Seconds = value.value_or(0);
+    if (!value)
+      error = QStringLiteral("--seconds takes seconds of clip above 0 and at most %1, not '%2'.")
+                  .arg(MaxRecordingSeconds)
+                  .arg(parser.value(seconds));
+  }
+  if (error.isEmpty() && parser.isSet(fps)) {
+    bool number = false;
+    recording.Fps = parser.value(fps).toInt(&number);
+    if (!number || recording.Fps < 1 || recording.Fps > MaxRecordingFps)
+      error = QStringLiteral("--fps takes whole frames a second from 1 to %1, not '%2'.")
+                  .arg(MaxRecordingFps)
+                  .arg(parser.value(fps));
+  }
+  if (error.isEmpty() && parser.isSet(from)) {
+    const auto value = NumberIn(parser.value(from), 0, MaxScreenshotSeconds, false);
+    recording.From = value.value_or(0);
+    if (!value)
+      error = QStringLiteral("--from takes seconds from 0 to %1, not '%2'.")
+                  .arg(MaxScreenshotSeconds)
+                  .arg(parser.value(from));
+  }
+  if (error.isEmpty() && parser.isSet(speed)) {
+    const auto value = NumberIn(parser.value(speed), 0, MaxRecordingSpeed, true);
+    recording.Speed = value.value_or(0);
+    if (!value)
+      error = QStringLiteral("--speed takes a factor above 0 and at most %1, not '%2'.")
+                  .arg(MaxRecordingSpeed)
+                  .arg(parser.value(speed));
+  }
+  if (error.isEmpty() && format && record::NeedsEvenSize(*format) &&
+      (recording.Width % 2 != 0 || recording.Height % 2 != 0))
+    error = QStringLiteral("H.264 (.mp4) needs an even width and height, not %1x%2.")
+                .arg(recording.Width)
+                .arg(recording.Height);
   if (!error.isEmpty()) {
     line.ExitCode = 2;
-    line.Err = (ProgramName + QStringLiteral(": ") + error + QStringLiteral("\n\n") + Usage(parser))
-                   .toStdString();
+    line.Err = (ProgramName + QStringLiteral(": ") + error + QStringLiteral("\n\n")).toStdString() +
+               line.Usage;
     return line;
   }
   if (parser.isSet(help)) {
@@ -151,6 +263,7 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
   line.Windowed = parser.isSet(windowed);
   line.Screen = parser.value(screen).toStdString();
   if (parser.isSet(screenshot)) line.Screenshot = request;
+  if (parser.isSet(record)) line.Recording = recording;
   return line;
 }
 

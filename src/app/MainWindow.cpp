@@ -507,10 +507,14 @@ void TForm2::MenuItem7Click(scene::TSceneNode&) {
 
 void TForm2::SaveScreenshot(const std::string& fileName) {
   SaveParams.Quality = 100;
+  ScreenshotPicture().SaveToFile(fileName, &SaveParams);
+}
+
+ui::TBitmap TForm2::ScreenshotPicture() {
   const std::unique_ptr<ui::TBitmap> picture = Viewport3D1->MakeScreenshot();
   // As the screen shows the view: over the window's black fill, not see-through where the
   // scene left the view's clear colour (a PNG's rings and gaps would show a viewer's white).
-  ui::FlattenedOver(*picture, Fill().Color | ui::claBlack).SaveToFile(fileName, &SaveParams);
+  return ui::FlattenedOver(*picture, Fill().Color | ui::claBlack);
 }
 
 void TForm2::MenuItem6Click(scene::TSceneNode&) {

@@ -13,6 +13,7 @@
 #include "ui/dialogs/SaveDialog.h"
 #include "ui/files/BitmapCodecs.h"
 #include "ui/menu/PopupMenu.h"
+#include "ui/paint/Bitmap.h"
 #include "ui/style/StyleBook.h"
 #include "ui/style/TextControls.h"
 #include "ui/window/Form.h"
@@ -122,6 +123,8 @@ class TForm2 : public ui::TFormBase, public TStoredScene {
   // Renders the view now and saves it under `fileName` at the best quality, its extension
   // choosing the format: what "Screenshot" saves once its dialog is answered.
   void SaveScreenshot(const std::string& fileName);
+  // Renders the view now as SaveScreenshot saves it: opaque, over the window's fill.
+  ui::TBitmap ScreenshotPicture();
   // "About": shows the About window beside this one.
   void MenuItem6Click(scene::TSceneNode& sender);
   // "Exit": ends the program.

@@ -124,6 +124,71 @@ TEST(CommandLine, ScreenshotTakesAFileWithASizeAndAMoment) {
   EXPECT_FALSE(ReadCommandLine(Arguments({"--windowed"})).Screenshot);
 }
 
+TEST(CommandLine, RecordTakesAFileALengthARateASizeAStartAndASpeed) {
+  const struct {
+    std::vector<const char*> options;
+    TRecordingRequest request;
+    long frames;
+    double lastMoment;
+  } rows[] = {
+      {{"--record", "clip.mp4", "--seconds", "2"},
+       {"clip.mp4", 1920, 1080, 2, 30, 3, 1},
+       60,
+       3 + 59.0 / 30},
+      {{"--record=f-%03d.png", "--seconds=1", "--fps=10", "--size=320x180"},
+       {"f-%03d.png", 320, 180, 1, 10, 3, 1},
+       10,
+       3.9},
+      // A 10x time-lapse from the glide's start.
+      {{"--speed", "10", "--from", "0", "--record", "a.gif", "--seconds", "3", "--fps", "5"},
+       {"a.gif", 1920, 1080, 3, 5, 0, 10},
+       15,
+       28},
+      // Odd sizes where 4:2:0 is not required; at least one frame.
+      {{"--record", "a.webm", "--seconds", "0.01", "--size", "321x181", "--fps", "1"},
+       {"a.webm", 321, 181, 0.01, 1, 3, 1},
+       1,
+       3},
+      {{"--record", "v.gif", "--seconds", "3600", "--fps", "120", "--from", "86400", "--speed",
+        "1000"},
+       {"v.gif", 1920, 1080, 3600, 120, 86400, 1000},
+       432000,
+       86400 + 431999 * 1000.0 / 120},
+  };
+  for (const auto& row : rows) {
+    const TCommandLine line = ReadCommandLine(Arguments(row.options));
+    EXPECT_EQ(line.ExitCode, std::nullopt) << line.Err;
+    EXPECT_FALSE(line.Screenshot);
+    ASSERT_TRUE(line.Recording) << row.request.File;
+    EXPECT_EQ(*line.Recording, row.request) << row.request.File;
+    EXPECT_EQ(line.Recording->FrameCount(), row.frames) << row.request.File;
+    EXPECT_EQ(line.Recording->FrameMoment(0), row.request.From) << row.request.File;
+    EXPECT_DOUBLE_EQ(line.Recording->FrameMoment(row.frames - 1), row.lastMoment)
+        << row.request.File;
+  }
+}
+
+// --help, the manual page and README describe recording and each of its options.
+TEST(CommandLine, HelpTheManualPageAndTheReadmeDescribeRecording) {
+  const std::string help = ReadCommandLine(Arguments({"--help"})).Out;
+  const auto read = [](const char* path) {
+    std::ifstream file(std::string(ORVANE_SOURCE_DIR) + "/" + path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+  };
+  const struct {
+    const char* name;
+    std::string text;
+  } documents[] = {{"--help", help},
+                   {"the manual page", read("packaging/orvane.1")},
+                   {"README", read("README.md")}};
+  for (const auto& document : documents)
+    for (const char* word :
+         {"record", "seconds", "fps", "from", "speed", "mp4", "webm", "gif", "%04d"})
+      EXPECT_TRUE(Contains(document.text, word)) << document.name << " lacks " << word;
+}
+
 TEST(CommandLine, WhatItDoesNotUnderstandEndsWithStatusTwoAndTheUsage) {
   const struct {
     std::vector<const char*> options;
@@ -138,8 +203,9 @@ TEST(CommandLine, WhatItDoesNotUnderstandEndsWithStatusTwoAndTheUsage) {
       {{"--help", "--bogus"}, "orvane: Unknown option 'bogus'."},
       {{"--screenshot"}, "orvane: Missing value after '--screenshot'."},
       {{"--screenshot", ""}, "orvane: --screenshot needs a file name."},
-      {{"--size", "640x480"}, "orvane: --size and --at go with --screenshot."},
-      {{"--windowed", "--at", "5"}, "orvane: --size and --at go with --screenshot."},
+      {{"--size", "640x480"}, "orvane: --size goes with --screenshot or --record."},
+      {{"--windowed", "--at", "5"},
+       "orvane: --at goes with --screenshot (a recording starts at --from)."},
       {{"--screenshot", "a.png", "--screen", "1"},
        "orvane: --screen goes with a window, not with --screenshot."},
       {{"--screen"}, "orvane: Missing value after '--screen'."},
@@ -159,9 +225,49 @@ TEST(CommandLine, WhatItDoesNotUnderstandEndsWithStatusTwoAndTheUsage) {
        "orvane: --at takes seconds from 0 to 86400, not '1e9'."},
       {{"--screenshot", "a.png", "--at", "soon"},
        "orvane: --at takes seconds from 0 to 86400, not 'soon'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--screenshot", "a.png"},
+       "orvane: --screenshot and --record go one at a time."},
+      {{"--record", "c.mp4", "--seconds", "1", "--at", "4"},
+       "orvane: --at goes with --screenshot (a recording starts at --from)."},
+      {{"--screenshot", "a.png", "--fps", "10"},
+       "orvane: --seconds, --fps, --from and --speed go with --record."},
+      {{"--seconds", "2"}, "orvane: --seconds, --fps, --from and --speed go with --record."},
+      {{"--record", "c.mp4"}, "orvane: --record needs --seconds."},
+      {{"--record", "", "--seconds", "1"}, "orvane: --record needs a file name."},
+      {{"--record", "c.mp4", "--seconds", "1", "--screen", "0"},
+       "orvane: --screen goes with a window, not with --record."},
+      {{"--record", "c.avi", "--seconds", "1"},
+       "orvane: --record takes a .mp4, .webm or .gif file, or numbered pictures "
+       "(frames-%04d.png), not 'c.avi'."},
+      {{"--record", "f-%d-%d.png", "--seconds", "1"},
+       "orvane: --record takes a .mp4, .webm or .gif file, or numbered pictures "
+       "(frames-%04d.png), not 'f-%d-%d.png'."},
+      {{"--record", "c.mp4", "--seconds", "0"},
+       "orvane: --seconds takes seconds of clip above 0 and at most 3600, not '0'."},
+      {{"--record", "c.mp4", "--seconds", "3600.5"},
+       "orvane: --seconds takes seconds of clip above 0 and at most 3600, not '3600.5'."},
+      {{"--record", "c.mp4", "--seconds", "inf"},
+       "orvane: --seconds takes seconds of clip above 0 and at most 3600, not 'inf'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--fps", "0"},
+       "orvane: --fps takes whole frames a second from 1 to 120, not '0'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--fps", "121"},
+       "orvane: --fps takes whole frames a second from 1 to 120, not '121'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--fps", "29.97"},
+       "orvane: --fps takes whole frames a second from 1 to 120, not '29.97'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--from", "-3"},
+       "orvane: --from takes seconds from 0 to 86400, not '-3'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--speed", "0"},
+       "orvane: --speed takes a factor above 0 and at most 1000, not '0'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--speed", "-2"},
+       "orvane: --speed takes a factor above 0 and at most 1000, not '-2'."},
+      {{"--record", "c.mp4", "--seconds", "1", "--size", "320x181"},
+       "orvane: H.264 (.mp4) needs an even width and height, not 320x181."},
+      {{"--record", "c.mp4", "--seconds", "1", "--size", "0x180"},
+       "orvane: --size takes WIDTHxHEIGHT in pixels, each 1 to 16384, not '0x180'."},
   };
   for (const auto& row : rows) {
     const TCommandLine line = ReadCommandLine(Arguments(row.options));
+    EXPECT_FALSE(line.Recording) << row.error;
     EXPECT_EQ(line.ExitCode, 2) << row.error;
     EXPECT_EQ(line.Err.substr(0, line.Err.find('\n')), row.error);
     EXPECT_TRUE(Contains(line.Err, "\nUsage: orvane [options]")) << line.Err;

@@ -22,7 +22,7 @@ foreach(test IN LISTS e2e_tests_TESTS)
     # The rasterizer's threads fill both processors of a small machine.
     set(processors 2)
     set(cost 90)
-  elseif(test MATCHES "^(Overlay|Screenshot|ScaledScreenshot|Scales|Keys)|MonitorsComeAndGo")
+  elseif(test MATCHES "^(Overlay|Screenshot|ScaledScreenshot|Scales|Keys|Recording)|MonitorsComeAndGo")
     set(cost 40)
   endif()
   set_tests_properties("${test}" PROPERTIES LABELS "${labels}" PROCESSORS ${processors} COST ${cost})
