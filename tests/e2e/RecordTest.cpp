@@ -195,6 +195,19 @@ TEST_F(Recording, WhatCannotBeDoneSaysWhyAndEndsWithItsStatus) {
 
 // A full disk: the system's reason and status 1, and nothing left behind. The disk is a tmpfs of
 // 16 KiB in a mount namespace of the run's own (skipped where the test may not make one).
+// The viewer runs the recordings in a program of its own (it does not load the encoders
+// itself); without it, --record says so and ends with status 1, leaving nothing.
+TEST_F(Recording, WithoutTheRecordersProgramTheViewerSaysSo) {
+  const std::string alone = PathOf("alone");
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(alone)));
+  ASSERT_TRUE(QFile::copy(ORVANE_BINARY, QString::fromStdString(alone + "/orvane")));
+  TProcess program(alone + "/orvane", {"--record", PathOf("clip.gif"), "--seconds", "1"});
+  EXPECT_EQ(program.Wait(60s), 1);
+  EXPECT_NE(program.Output().find("orvane-record, is missing"), std::string::npos)
+      << program.Output();
+  EXPECT_EQ(Entries(), QStringList({"alone"}));
+}
+
 TEST_F(Recording, AFullDiskSaysTheSystemsReasonAndLeavesNothing) {
   const std::string disk = PathOf("disk"), log = PathOf("full.log");
   ASSERT_TRUE(QDir().mkpath(QString::fromStdString(disk)));
