@@ -1,13 +1,14 @@
 #include "app/CommandLine.h"
 
-#include "app/KeyHelp.h"
-#include "record/ClipFormat.h"
-
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+
+#include "app/KeyHelp.h"
+#include "record/ClipFormat.h"
 
 namespace app {
 
@@ -264,6 +265,16 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
   line.Screen = parser.value(screen).toStdString();
   if (parser.isSet(screenshot)) line.Screenshot = request;
   if (parser.isSet(record)) line.Recording = recording;
+  return line;
+}
+
+TCommandLine ReadAndPrintCommandLine(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i)
+    arguments << QString::fromLocal8Bit(argv[i]);
+  TCommandLine line = ReadCommandLine(arguments);
+  std::fputs(line.Out.c_str(), stdout);
+  std::fputs(line.Err.c_str(), stderr);
   return line;
 }
 

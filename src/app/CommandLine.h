@@ -64,6 +64,9 @@ struct TCommandLine {
 
 // `arguments` as the process got them, the program's path first.
 TCommandLine ReadCommandLine(const QStringList& arguments);
+// The same from main's arguments; prints Out on the standard output and Err on the standard
+// error.
+TCommandLine ReadAndPrintCommandLine(int argc, char** argv);
 
 // "orvane 0.1.0": the installed name and the version from the build.
 std::string VersionLine();

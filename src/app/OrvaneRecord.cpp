@@ -6,12 +6,7 @@
 #include "app/HeadlessRecording.h"
 
 int main(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i)
-    arguments << QString::fromLocal8Bit(argv[i]);
-  const app::TCommandLine line = app::ReadCommandLine(arguments);
-  std::fputs(line.Out.c_str(), stdout);
-  std::fputs(line.Err.c_str(), stderr);
+  const app::TCommandLine line = app::ReadAndPrintCommandLine(argc, argv);
   if (line.ExitCode) return *line.ExitCode;
   if (!line.Recording) {
     std::fputs("orvane-record: makes the recordings of orvane --record; run that instead.\n",

@@ -122,14 +122,16 @@ void main() {
 }
 )";
 
-// Presenting: one triangle over the target rectangle resolves the samples of each pixel and
-// lays the result premultiplied over the framebuffer (blending ONE, ONE_MINUS_SRC_ALPHA).
-constexpr std::string_view PresentVertex = R"(
+// One triangle over the whole target, at DEPTH.
+constexpr std::string_view FullTargetVertex = R"(
 void main() {
   vec2 corner = vec2(float((gl_VertexID & 1) * 4 - 1), float((gl_VertexID & 2) * 2 - 1));
-  gl_Position = vec4(corner, 0.0, 1.0);
+  gl_Position = vec4(corner, DEPTH, 1.0);
 }
 )";
+
+// Presenting: one triangle over the target rectangle resolves the samples of each pixel and
+// lays the result premultiplied over the framebuffer (blending ONE, ONE_MINUS_SRC_ALPHA).
 
 constexpr std::string_view PresentPixel = R"(
 #if SAMPLES > 1
@@ -156,13 +158,6 @@ void main() {
 // The kept backdrop: one triangle over the whole target at the far end of the depth range (1
 // in either clip range), so that it passes the depth test only where the depth is still as
 // cleared; each pixel takes the kept image's pixel.
-constexpr std::string_view BackdropVertex = R"(
-void main() {
-  vec2 corner = vec2(float((gl_VertexID & 1) * 4 - 1), float((gl_VertexID & 2) * 2 - 1));
-  gl_Position = vec4(corner, 1.0, 1.0);
-}
-)";
-
 constexpr std::string_view BackdropPixel = R"(
 uniform sampler2D Image;
 out vec4 FragColor;
@@ -201,11 +196,11 @@ std::string ProgramSource(std::string_view name, bool remapDepth) {
   if (name == "texture.fps") return Pixel("", TexturePixel);
   if (name == "texture_flip.fps") return Pixel("#define FLIP\n", TexturePixel);
   // The device's own programs for presenting.
-  if (name == "present.fvs") return Pixel("", PresentVertex);
+  if (name == "present.fvs") return Pixel("#define DEPTH 0.0\n", FullTargetVertex);
   if (name == "present1.fps") return Pixel("#define SAMPLES 1\n", PresentPixel);
   if (name == "present2.fps") return Pixel("#define SAMPLES 2\n", PresentPixel);
   if (name == "present4.fps") return Pixel("#define SAMPLES 4\n", PresentPixel);
-  if (name == "backdrop.fvs") return Pixel("", BackdropVertex);
+  if (name == "backdrop.fvs") return Pixel("#define DEPTH 1.0\n", FullTargetVertex);
   if (name == "backdrop.fps") return Pixel("", BackdropPixel);
   return {};
 }

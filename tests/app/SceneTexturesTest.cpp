@@ -21,6 +21,19 @@
 namespace app {
 namespace {
 
+// The stored scene in a window of its own, its loading ended, as the main window builds it.
+struct TSceneForm {
+  ui::TFormBase Form;
+  ui::TViewport3D* Viewport = new ui::TViewport3D;
+  TStoredScene Scene;
+  TSceneForm() {
+    Form.BeginLoading();
+    Form.AddChild(Viewport);
+    Scene = BuildStoredScene(*Viewport, Form);
+    Form.EndLoading();
+  }
+};
+
 struct TExpectedTexture {
   TSceneTexture Texture;
   int Width, Height;
@@ -50,12 +63,8 @@ TEST(SceneTextures, PngFilesDecodeOnceEachAndGoToTheirMaterials) {
       },
       assets::EmbeddedImage);
 
-  ui::TFormBase form;
-  auto* viewport = new ui::TViewport3D;
-  form.BeginLoading();
-  form.AddChild(viewport);
-  const TStoredScene scene = BuildStoredScene(*viewport, form);
-  form.EndLoading();
+  const TSceneForm window;
+  const TStoredScene& scene = window.Scene;
 
   textures.AttachAll(scene);
 
@@ -131,12 +140,8 @@ TEST(SceneTextures, PackedTexturesAreMadeAheadOrFilledAtTheFirstDraw) {
     const bool madeAhead = c.HasUploader && c.Starts;
     EXPECT_TRUE(log.Started.empty()) << "started before the first frame";
 
-    ui::TFormBase form;
-    auto* viewport = new ui::TViewport3D;
-    form.BeginLoading();
-    form.AddChild(viewport);
-    const TStoredScene scene = BuildStoredScene(*viewport, form);
-    form.EndLoading();
+    const TSceneForm window;
+    const TStoredScene& scene = window.Scene;
     // Paints until the full textures are attached: at once without an uploader; else the first
     // paint draws with the small copies and the second starts the upload and, as this one is
     // done at once, takes what it made (when it cannot start, the full textures are filled at
@@ -175,12 +180,8 @@ TEST(SceneTextures, UntilTheUploadIsDoneThePaintsDrawWithTheSmallCopies) {
   TFakeUploader::TLog log;
   log.Done = false;
   TPackedSceneTextures textures(std::make_unique<TFakeUploader>(log, true, -1));
-  ui::TFormBase form;
-  auto* viewport = new ui::TViewport3D;
-  form.BeginLoading();
-  form.AddChild(viewport);
-  const TStoredScene scene = BuildStoredScene(*viewport, form);
-  form.EndLoading();
+  const TSceneForm window;
+  const TStoredScene& scene = window.Scene;
   const auto expectSizes = [&](int divisor, bool pending) {
     for (const TExpectedTexture& e : ExpectedTextures) {
       SCOPED_TRACE(assets::AssetName(e.Texture));
@@ -238,12 +239,8 @@ TEST(SceneTextures, PackedTexturesNeverTakenAreWaitedFor) {
   log.Done = false;
   {
     TPackedSceneTextures textures(std::make_unique<TFakeUploader>(log, true, -1));
-    ui::TFormBase form;
-    auto* viewport = new ui::TViewport3D;
-    form.BeginLoading();
-    form.AddChild(viewport);
-    const TStoredScene scene = BuildStoredScene(*viewport, form);
-    form.EndLoading();
+    const TSceneForm window;
+    const TStoredScene& scene = window.Scene;
     textures.AttachAll(scene);
     textures.AttachAll(scene);  // starts the upload, which is still running when the window goes
   }

@@ -68,6 +68,13 @@ float InsideDistance(const std::vector<TPoint3D>& polygon, float x, float y) {
   return inside;
 }
 
+// The scene's next frame as a person sees it, over the window's black fill.
+TTextureImage FrameOver(TStartScene& s, TTargetFramebuffer& window) {
+  window.Clear(0, 0, 0, 1);
+  s.Viewport->PaintTo({window.Name(), Width, Height});
+  return window.Read();
+}
+
 // The start scene, rendered once for the tests that look at it.
 class StartFrame : public GLTest {
  protected:
@@ -203,9 +210,7 @@ TEST_F(GLTest, StartSceneWithTheStoredPictures) {
   TTargetFramebuffer window(Width, Height);
   const auto frame = [&](TStartScene& s, float cameraZ) {
     s.Scene.Camera1->Position().SetZ(cameraZ);
-    window.Clear(0, 0, 0, 1);
-    s.Viewport->PaintTo({window.Name(), Width, Height});
-    return window.Read();
+    return FrameOver(s, window);
   };
   for (float cameraZ : {-60.0f, -26.0f}) {
     SCOPED_TRACE(cameraZ);
@@ -241,11 +246,7 @@ TEST_F(GLTest, AKeptSkyGivesTheFramesOfTheSkyDrawnAsAlways) {
   drawn.Scene.Sphere2->SetBackdrop(false);
   ASSERT_TRUE(kept.Scene.Sphere2->Backdrop());
   TTargetFramebuffer window(Width, Height);
-  const auto frame = [&](TStartScene& s) {
-    window.Clear(0, 0, 0, 1);
-    s.Viewport->PaintTo({window.Name(), Width, Height});
-    return window.Read();
-  };
+  const auto frame = [&](TStartScene& s) { return FrameOver(s, window); };
   for (float turn : {0.0f, 35.0f}) {
     SCOPED_TRACE(turn);
     for (TStartScene* s : {&drawn, &kept}) {
@@ -301,9 +302,7 @@ TEST_F(GLTest, MoonsWithDetailFittedToTheViewLookAsWithTheFullMesh) {
   TTargetFramebuffer window(Width, Height);
   const auto frame = [&](TStartScene& s, float cameraZ) {
     s.Scene.Camera1->Position().SetZ(cameraZ);
-    window.Clear(0, 0, 0, 1);
-    s.Viewport->PaintTo({window.Name(), Width, Height});
-    return window.Read();
+    return FrameOver(s, window);
   };
   for (float cameraZ : {-60.0f, -26.0f}) {
     SCOPED_TRACE(cameraZ);
