@@ -118,7 +118,11 @@ void TViewport3DCore::DrawScene(TContext3D& context, TAlphaColor clearColor) {
     for (size_t i = 0; i < FRenderingList.size(); ++i) {
       TControl3D& object = *FRenderingList[i];
       if (!object.Visible()) continue;
-      if (layBackdrop && &object == backdrop && context.DrawBackdrop()) continue;
+      if (layBackdrop && &object == backdrop) {
+        if (context.DrawBackdrop()) continue;
+        // The device dropped what it kept (a new sample count): keep it again.
+        FBackdropKept.Clear();
+      }
       RenderObject(object);
     }
   } catch (...) {

@@ -137,6 +137,9 @@ TEST_F(Pass, ABackdropThatDrawsTheSameIsKeptAtTheSecondFrameAndLaidInAfter) {
   expect(pass(), 2, false, false, "another clear colour");
   expect(pass(), 2, true, true, "the same clear colour again");
   expect(pass(), 1, false, true, "still");
+  context->SetMultisample(TMultisample::TwoSamples);  // the device drops what it kept
+  expect(pass(), 2, false, false, "the kept image dropped");
+  expect(pass(), 2, true, true, "kept again");
 }
 
 TEST_F(Pass, ABackdropIsAlwaysDrawnWhereAKeptImageWouldNotShowTheSame) {
