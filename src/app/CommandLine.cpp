@@ -189,25 +189,23 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
                   .arg(MaxScreenshotSide)
                   .arg(parser.value(size));
   }
-  if (error.isEmpty() && parser.isSet(at)) {
-    bool number = false;
-    request.AtSeconds = parser.value(at).toDouble(&number);
-    if (!number || !std::isfinite(request.AtSeconds) || request.AtSeconds < 0 ||
-        request.AtSeconds > MaxScreenshotSeconds)
-      error = QStringLiteral("--at takes seconds from 0 to %1, not '%2'.")
-                  .arg(MaxScreenshotSeconds)
-                  .arg(parser.value(at));
-  }
+  // A number option given: its value into `target` when it is a number in range, else the
+  // error naming the option and `rule` (in which %1 stands for `high`).
+  const auto readNumber = [&](const QCommandLineOption& option, double low, double high,
+                              bool aboveLow, double& target, const char* rule) {
+    if (!error.isEmpty() || !parser.isSet(option)) return;
+    if (const auto value = NumberIn(parser.value(option), low, high, aboveLow))
+      target = *value;
+    else
+      error = QStringLiteral("--%1 takes %2, not '%3'.")
+                  .arg(option.names().first(), QString::fromLatin1(rule).arg(high),
+                       parser.value(option));
+  };
+  readNumber(at, 0, MaxScreenshotSeconds, false, request.AtSeconds, "seconds from 0 to %1");
   recording.Width = request.Width;
   recording.Height = request.Height;
-  if (error.isEmpty() && parser.isSet(seconds)) {
-    const auto value = NumberIn(parser.value(seconds), 0, MaxRecordingSeconds, true);
-    recording.Seconds = value.value_or(0);
-    if (!value)
-      error = QStringLiteral("--seconds takes seconds of clip above 0 and at most %1, not '%2'.")
-                  .arg(MaxRecordingSeconds)
-                  .arg(parser.value(seconds));
-  }
+  readNumber(seconds, 0, MaxRecordingSeconds, true, recording.Seconds,
+             "seconds of clip above 0 and at most %1");
   if (error.isEmpty() && parser.isSet(fps)) {
     bool number = false;
     recording.Fps = parser.value(fps).toInt(&number);
@@ -216,22 +214,8 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
                   .arg(MaxRecordingFps)
                   .arg(parser.value(fps));
   }
-  if (error.isEmpty() && parser.isSet(from)) {
-    const auto value = NumberIn(parser.value(from), 0, MaxScreenshotSeconds, false);
-    recording.From = value.value_or(0);
-    if (!value)
-      error = QStringLiteral("--from takes seconds from 0 to %1, not '%2'.")
-                  .arg(MaxScreenshotSeconds)
-                  .arg(parser.value(from));
-  }
-  if (error.isEmpty() && parser.isSet(speed)) {
-    const auto value = NumberIn(parser.value(speed), 0, MaxRecordingSpeed, true);
-    recording.Speed = value.value_or(0);
-    if (!value)
-      error = QStringLiteral("--speed takes a factor above 0 and at most %1, not '%2'.")
-                  .arg(MaxRecordingSpeed)
-                  .arg(parser.value(speed));
-  }
+  readNumber(from, 0, MaxScreenshotSeconds, false, recording.From, "seconds from 0 to %1");
+  readNumber(speed, 0, MaxRecordingSpeed, true, recording.Speed, "a factor above 0 and at most %1");
   if (error.isEmpty() && format && record::NeedsEvenSize(*format) &&
       (recording.Width % 2 != 0 || recording.Height % 2 != 0))
     error = QStringLiteral("H.264 (.mp4) needs an even width and height, not %1x%2.")

@@ -12,6 +12,27 @@ namespace scene::gl {
 
 namespace {
 
+// A framebuffer whose colour is a new single-sample RGBA8 texture of width x height.
+void MakePlainTarget(int width, int height, GLuint& framebuffer, GLuint& texture) {
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  glGenFramebuffers(1, &framebuffer);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+  glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+}
+
+// Resolves the samples of each pixel of `from` into `to`, both width x height; leaves them
+// bound for reading and drawing.
+void Resolve(GLuint from, GLuint to, int width, int height) {
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+  glDisable(GL_SCISSOR_TEST);
+  glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+}
+
 class TGLContext3D : public TContext3D {
  public:
   TGLContext3D(int width, int height, int samples)
@@ -120,21 +141,9 @@ void TGLContext3D::FreeBuffers() {
 
 bool TGLContext3D::DeviceKeepBackdrop() {
   const int w = FBuffer.Width, h = FBuffer.Height;
-  if (!FBackdrop) {
-    glGenTextures(1, &FBackdrop);
-    glBindTexture(GL_TEXTURE_2D, FBackdrop);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glGenFramebuffers(1, &FBackdropFramebuffer);
-    glBindFramebuffer(GL_FRAMEBUFFER, FBackdropFramebuffer);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, FBackdrop, 0);
-  }
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, FFramebuffer);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, FBackdropFramebuffer);
-  glDisable(GL_SCISSOR_TEST);
+  if (!FBackdrop) MakePlainTarget(w, h, FBackdropFramebuffer, FBackdrop);
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-  glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  Resolve(FFramebuffer, FBackdropFramebuffer, w, h);
   glBindFramebuffer(GL_FRAMEBUFFER, FFramebuffer);
   return true;
 }
@@ -375,17 +384,8 @@ void TGLContext3D::DeviceCopyToBitmap(TTextureImage& bitmap, const TPixelRect& r
   const int w = FBuffer.Width, h = FBuffer.Height;
   // Resolve into a single-sample target, then read it back.
   GLuint resolved = 0, texture = 0;
-  glGenFramebuffers(1, &resolved);
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolved);
-  glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, FFramebuffer);
-  glDisable(GL_SCISSOR_TEST);
-  glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  MakePlainTarget(w, h, resolved, texture);
+  Resolve(FFramebuffer, resolved, w, h);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, resolved);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);

@@ -114,10 +114,9 @@ void TSphere::Render(TContext3D& context) {
     // of its nearest point, in pixels, stretched as a sphere seen off the view's centre is (by
     // less than 1 / cos^2 of the angle off the centre).
     const TMatrix3D view = matrix * context.CurrentCameraMatrix();
-    const auto length = [](float x, float y, float z) { return std::sqrt(x * x + y * y + z * z); };
-    const float radius =
-        0.5f * std::max({length(view.m11, view.m12, view.m13), length(view.m21, view.m22, view.m23),
-                         length(view.m31, view.m32, view.m33)});
+    const float radius = 0.5f * std::max({Length(TPoint3D{view.m11, view.m12, view.m13}),
+                                          Length(TPoint3D{view.m21, view.m22, view.m23}),
+                                          Length(TPoint3D{view.m31, view.m32, view.m33})});
     const TMatrix3D clip = context.CurrentModelViewProjection();
     const float distance = clip.m44;
     if (distance - radius > TContext3D::NearPlane) {
