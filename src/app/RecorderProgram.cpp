@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace app {
@@ -14,8 +15,7 @@ namespace {
 
 constexpr const char* RecorderName = "orvane-record";
 
-}  // namespace
-
+// The recorder's file (see RunRecorder); empty when there is none.
 std::string RecorderFile() {
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -26,6 +26,8 @@ std::string RecorderFile() {
     if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
   return {};
 }
+
+}  // namespace
 
 int RunRecorder(char** argv) {
   const std::string recorder = RecorderFile();

@@ -3,16 +3,11 @@
 // libraries): the viewer, which every start and `--version` load, stays without them.
 #pragma once
 
-#include <string>
-
 namespace app {
 
-// The recorder's file: beside the running program (the build tree), else in the private
-// folder of an installed one (bin/../lib/orvane); empty when there is none.
-std::string RecorderFile();
-
-// Runs the recorder in place of this program with the same arguments. Returns only when it
-// cannot: 1, after printing why.
+// Runs the recorder in place of this program with the same arguments: the one beside the
+// running program (the build tree), else in the private folder of an installed one
+// (bin/../lib/orvane). Returns only when it cannot: 1, after printing why.
 int RunRecorder(char** argv);
 
 }  // namespace app
